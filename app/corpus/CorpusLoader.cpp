@@ -1,0 +1,153 @@
+#include "corpus/CorpusLoader.h"
+
+#include "corpus/DataFile.h"
+#include "corpus/LenientNumber.h"
+
+namespace lumra {
+
+namespace {
+
+constexpr std::size_t kFigureRecordBytes = 6;
+constexpr std::size_t kLengthRecordBytes = 4;
+
+struct Failure {
+    CorpusLoadError error;
+};
+
+std::string ReadOrFail(const std::string& path, const std::string& name) {
+    auto bytes = ReadWholeFile(path);
+    if (!bytes) {
+        throw Failure{{name, "missing, unreadable or too large"}};
+    }
+    return std::move(*bytes);
+}
+
+std::vector<std::string> ReadLinesOrFail(const std::string& path, const std::string& name) {
+    auto lines = SplitLines(ReadOrFail(path, name));
+    if (lines.empty()) {
+        throw Failure{{name, "empty"}};
+    }
+    return lines;
+}
+
+// The sura and verse in characters 1-6 of a subtitle or footnote line, as a verse position.
+int PositionOfKey(const std::string& line, const std::string& name, std::size_t lineNumber) {
+    const std::string_view view(line);
+    const auto sura = LenientInteger(view.substr(0, std::min<std::size_t>(3, view.size())));
+    const auto verse = view.size() > 3 ? LenientInteger(view.substr(3, 3)) : 0;
+    if (sura < 1 || sura > kSuraCount || verse < FirstVerse(static_cast<int>(sura)) ||
+        verse > LastVerse(static_cast<int>(sura))) {
+        throw Failure{{name, "line " + std::to_string(lineNumber) + " names no verse of the text"}};
+    }
+    return PositionOf(static_cast<std::int16_t>(sura), static_cast<std::int16_t>(verse));
+}
+
+// Subtitles and footnotes share one layout: "SSSVVV text".
+void LoadNotes(const std::string& path, const std::string& name, int capacity,
+               std::vector<std::string>& table, std::vector<VerseLink>& links,
+               std::int16_t VerseLink::*field) {
+    const auto lines = ReadLinesOrFail(path, name);
+    if (lines.size() > static_cast<std::size_t>(capacity)) {
+        throw Failure{{name, "more than " + std::to_string(capacity) + " lines"}};
+    }
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const auto position = PositionOfKey(lines[i], name, i + 1);
+        links[static_cast<std::size_t>(position)].*field = static_cast<std::int16_t>(i + 1);
+        table[i + 1] = lines[i].size() > 7 ? lines[i].substr(7) : std::string();
+    }
+}
+
+void Load(Corpus& c, const std::string& folder, const std::string& code,
+          const InterfaceTexts& texts) {
+    const std::string prefix = folder + code;
+
+    const std::string kvt = code + "kvt.txt";
+    const auto verses = ReadLinesOrFail(prefix + "kvt.txt", kvt);
+    if (verses.size() > static_cast<std::size_t>(kPositionCount)) {
+        throw Failure{{kvt, "more than " + std::to_string(kPositionCount) + " lines"}};
+    }
+    for (std::size_t i = 0; i < verses.size(); ++i) {
+        c.verseText[i + 1] = verses[i];
+    }
+
+    const auto figures = ReadOrFail(folder + "Ocf", "Ocf");
+    if (figures.size() < kFigureRecordBytes * kPositionCount) {
+        throw Failure{{"Ocf", "shorter than " + std::to_string(kPositionCount) + " records"}};
+    }
+    for (std::size_t r = 0; r < static_cast<std::size_t>(kPositionCount); ++r) {
+        c.figures[r + 1].first = ReadInt16LE(figures, r * kFigureRecordBytes);
+        c.figures[r + 1].second = ReadInt32LE(figures, r * kFigureRecordBytes + 2);
+    }
+
+    LoadNotes(prefix + "nst.txt", code + "nst.txt", kMaxSubtitles, c.subtitles, c.links,
+              &VerseLink::subtitleLine);
+    LoadNotes(prefix + "nfn.txt", code + "nfn.txt", kMaxFootnotes, c.footnotes, c.links,
+              &VerseLink::footnoteLine);
+
+    // The sura chooser needs exactly one name per sura, or choosing a sura would miss.
+    const std::string ksn = code + "ksn.txt";
+    const auto names = ReadLinesOrFail(prefix + "ksn.txt", ksn);
+    if (names.size() != static_cast<std::size_t>(kSuraCount)) {
+        throw Failure{{ksn, "not " + std::to_string(kSuraCount) + " lines"}};
+    }
+    c.suraItems.clear();
+    for (std::size_t n = 0; n < names.size(); ++n) {
+        c.suraItems.push_back(texts[97] + std::to_string(n + 1) + ":  " + names[n]);
+    }
+
+    // The last byte of the help file is not part of the document.
+    const std::string hlp = code + "hlp.rtf";
+    const auto help = ReadOrFail(prefix + "hlp.rtf", hlp);
+    if (help.empty()) {
+        throw Failure{{hlp, "empty"}};
+    }
+    c.helpText = help.substr(0, help.size() - 1);
+
+    const std::string len = code + "len";
+    const auto lengths = ReadOrFail(prefix + "len", len);
+    if (lengths.size() < kLengthRecordBytes * kAppendixCount) {
+        throw Failure{{len, "shorter than " + std::to_string(kAppendixCount) + " records"}};
+    }
+    const std::string aapx = code + "aapx";
+    const auto appendices = ReadOrFail(prefix + "aapx", aapx);
+    std::size_t offset = 0;
+    for (std::size_t r = 0; r < static_cast<std::size_t>(kAppendixCount); ++r) {
+        const auto length = ReadInt32LE(lengths, r * kLengthRecordBytes);
+        if (length < 0 || static_cast<std::size_t>(length) > appendices.size() - offset) {
+            throw Failure{{aapx, "shorter than " + len + " says"}};
+        }
+        c.appendices[r + 1] = appendices.substr(offset, static_cast<std::size_t>(length));
+        offset += static_cast<std::size_t>(length);
+    }
+
+    const std::string apt = code + "apt.txt";
+    const auto titles = ReadLinesOrFail(prefix + "apt.txt", apt);
+    if (titles.size() < static_cast<std::size_t>(kAppendixCount)) {
+        throw Failure{{apt, "fewer than " + std::to_string(kAppendixCount) + " lines"}};
+    }
+    c.appendixItems.clear();
+    for (std::size_t k = 1; k <= static_cast<std::size_t>(kAppendixCount); ++k) {
+        const auto& title = titles[k - 1];
+        c.appendixItems.push_back(k <= 3 ? title
+                                         : texts[98] + std::to_string(k - 3) + ": " + title);
+    }
+}
+
+} // namespace
+
+CorpusLoadResult LoadCorpus(const std::string& programFolder, const std::string& languageCode,
+                            const InterfaceTexts& texts) {
+    CorpusLoadResult result;
+    try {
+        Corpus corpus;
+        Load(corpus, programFolder, languageCode, texts);
+        result.corpus = std::move(corpus);
+    } catch (const Failure& f) {
+        result.error = f.error;
+    } catch (const std::exception& e) {
+        result.error = {"", e.what()};
+    }
+    return result;
+}
+
+} // namespace lumra

@@ -1,0 +1,26 @@
+#pragma once
+// Reading the program's data files: whole files with a size limit, and line files split at
+// CR LF (a lone LF or CR also ends a line).
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace lumra {
+
+// No data file of a sound data set comes near this; anything larger is refused unread.
+inline constexpr std::uintmax_t kMaxDataFileBytes = 16u * 1024u * 1024u;
+
+std::optional<std::string> ReadWholeFile(const std::string& path,
+                                         std::uintmax_t maxBytes = kMaxDataFileBytes);
+
+// The lines of a text file's bytes. An empty file has no line at all (reading one fails);
+// a final line terminator does not start another line.
+std::vector<std::string> SplitLines(const std::string& bytes);
+
+// Little-endian fields of fixed-size binary records.
+std::int16_t ReadInt16LE(const std::string& bytes, std::size_t offset);
+std::int32_t ReadInt32LE(const std::string& bytes, std::size_t offset);
+
+} // namespace lumra

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+namespace lumra {
+
+// The system clipboard of the running QGuiApplication. Texts are Windows-1252 bytes and are
+// put on it as given (line breaks stay CR LF).
+
+void ClearClipboard();
+
+// Plain text only.
+void SetClipboardText(const std::string& cp1252);
+
+// The RTF bytes as "text/rtf" (and "application/rtf"), with an HTML and a plain-text version
+// of the same document for programs that read no RTF.
+void SetClipboardRtf(const std::string& rtf);
+
+} // namespace lumra

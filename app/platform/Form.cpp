@@ -1,0 +1,139 @@
+#include "platform/Form.h"
+
+#include <QChildEvent>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+
+#include "platform/Cp1252Qt.h"
+#include "platform/VirtualKeys.h"
+
+namespace lumra {
+
+namespace {
+
+int AsciiOf(const QKeyEvent& event, int virtualKey) {
+    switch (virtualKey) {
+    case vk::Return:
+    case vk::Tab:
+    case vk::Back:
+    case vk::Escape:
+        return virtualKey;
+    default:
+        break;
+    }
+    const QString text = event.text();
+    if (text.size() != 1 || text.at(0).unicode() < 32) {
+        return 0;
+    }
+    const std::string byte = ToCp1252(text);
+    return byte.size() == 1 ? static_cast<unsigned char>(byte[0]) : 0;
+}
+
+} // namespace
+
+Form::Form(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    installEventFilter(this);
+}
+
+void Form::WatchKeys(QObject* control) {
+    WatchTree(control);
+}
+
+void Form::WatchTree(QObject* object) {
+    object->installEventFilter(this);
+    for (QObject* child : object->children()) {
+        if (child->isWidgetType()) {
+            WatchTree(child);
+        }
+    }
+}
+
+bool Form::event(QEvent* e) {
+    if (e->type() == QEvent::ChildAdded) {
+        auto* child = static_cast<QChildEvent*>(e)->child();
+        if (child->isWidgetType()) {
+            WatchTree(child);
+        }
+    } else if (e->type() == QEvent::WindowActivate) {
+        Form_Activate();
+    }
+    return QWidget::event(e);
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::ChildAdded && watched != this) {
+        auto* child = static_cast<QChildEvent*>(e)->child();
+        if (child->isWidgetType()) {
+            WatchTree(child);
+        }
+        return false;
+    }
+    if (e->type() != QEvent::KeyPress || delivering_) {
+        return false;
+    }
+    auto* keyEvent = static_cast<QKeyEvent*>(e);
+    const int virtualKey = VirtualKeyOf(*keyEvent);
+    if (virtualKey == 0) {
+        return false;
+    }
+    const int shift = ShiftStateOf(*keyEvent);
+    int key = Form_KeyDown(virtualKey, shift);
+    if (key != 0 && watched != this) {
+        key = Control_KeyDown(watched, key, shift);
+    }
+    if (key == 0) {
+        keyEvent->accept();
+        return true;
+    }
+    const int ascii = AsciiOf(*keyEvent, virtualKey);
+    if (ascii != 0 && Control_KeyPress(watched, ascii) == 0) {
+        keyEvent->accept();
+        return true;
+    }
+    // Deliver the key ourselves, so that its propagation to the parents is not previewed a
+    // second time, then stop the outer delivery.
+    delivering_ = true;
+    QCoreApplication::sendEvent(watched, e);
+    delivering_ = false;
+    keyEvent->accept();
+    return true;
+}
+
+void Form::ShowModal() {
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+    activateWindow();
+    QEventLoop loop;
+    modalLoop_ = &loop;
+    if (isVisible()) {
+        loop.exec(QEventLoop::DialogExec);
+    }
+    modalLoop_ = nullptr;
+    hide();
+    setWindowModality(Qt::NonModal);
+}
+
+void Form::hideEvent(QHideEvent* e) {
+    QWidget::hideEvent(e);
+    if (modalLoop_ != nullptr) {
+        modalLoop_->quit();
+    }
+}
+
+void Form::closeEvent(QCloseEvent* e) {
+    if (Form_QueryUnload()) {
+        e->ignore();
+        return;
+    }
+    QWidget::closeEvent(e);
+}
+
+void Form::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    Form_Resize();
+}
+
+} // namespace lumra

@@ -1,0 +1,51 @@
+#pragma once
+// A top-level window of the reader. It previews every key before its controls: the key goes
+// to Form_KeyDown first, then to the control's own handlers, and a handler that returns 0
+// consumes it. Activation, resizing and the close request reach the virtual handlers below.
+
+#include <QEventLoop>
+#include <QWidget>
+
+namespace lumra {
+
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form(QWidget* parent = nullptr);
+
+    // Watches the keys of a control created after the form (the form watches its children
+    // as they are added; this is for controls added inside other widgets).
+    void WatchKeys(QObject* control);
+
+    // Shows the window modally and returns when it is hidden or closed.
+    void ShowModal();
+    bool IsShownModally() const { return modalLoop_ != nullptr; }
+
+protected:
+    // key: virtual-key code; shift: kShiftMask | kCtrlMask | kAltMask. Return 0 to consume.
+    virtual int Form_KeyDown(int key, int shift) { return (void)shift, key; }
+    // The key as the form left it, for the control that has the focus.
+    virtual int Control_KeyDown(QObject* control, int key, int shift) {
+        return (void)control, (void)shift, key;
+    }
+    // The typed character (Windows-1252 code, 13 for Enter, 9 for Tab, 8 for Backspace).
+    // Return 0 to swallow it.
+    virtual int Control_KeyPress(QObject* control, int ascii) { return (void)control, ascii; }
+    virtual void Form_Activate() {}
+    virtual void Form_Resize() {}
+    // Return true to cancel the close (the window stays).
+    virtual bool Form_QueryUnload() { return false; }
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void WatchTree(QObject* object);
+    bool delivering_ = false;
+    QEventLoop* modalLoop_ = nullptr;
+};
+
+} // namespace lumra

@@ -1,0 +1,84 @@
+#include "platform/RichTextBox.h"
+
+#include "platform/Cp1252Qt.h"
+#include "platform/RtfReader.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPalette>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace lumra {
+
+namespace {
+
+bool IsCopyKey(const QKeyEvent& key) {
+    return key.matches(QKeySequence::Copy) || key.matches(QKeySequence::Cut) ||
+           (key.key() == Qt::Key_Insert && key.modifiers() == Qt::ControlModifier);
+}
+
+} // namespace
+
+RichTextBox::RichTextBox(QWidget* parent, const QString& objectName) : QTextEdit(parent) {
+    setObjectName(objectName);
+    setReadOnly(true);
+    setUndoRedoEnabled(false);
+    setTextInteractionFlags(Qt::TextSelectableByMouse);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setAcceptDrops(false);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void RichTextBox::SetRtf(const std::string& rtf) {
+    rtf_ = rtf;
+    ReadRtf(rtf_, *document());
+    setTextCursor(QTextCursor(document()));
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
+}
+
+std::string RichTextBox::PlainText() const {
+    return ToCp1252(ShownText(*document()));
+}
+
+void RichTextBox::SetBackgroundColor(const QColor& colour) {
+    QPalette p = palette();
+    p.setColor(QPalette::Base, colour);
+    p.setColor(QPalette::Window, colour);
+    setPalette(p);
+}
+
+QColor RichTextBox::BackgroundColor() const {
+    return palette().color(QPalette::Base);
+}
+
+bool RichTextBox::event(QEvent* event) {
+    // Leave Ctrl+C to the window: the text control would otherwise claim it as a shortcut.
+    if (event->type() == QEvent::ShortcutOverride && IsCopyKey(*static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return false;
+    }
+    return QTextEdit::event(event);
+}
+
+void RichTextBox::keyPressEvent(QKeyEvent* event) {
+    if (IsCopyKey(*event)) {
+        event->ignore(); // passed on to the window unhandled
+        return;
+    }
+    QTextEdit::keyPressEvent(event);
+}
+
+QMimeData* RichTextBox::createMimeDataFromSelection() const {
+    // Selections stay inside the pane: a drag or the selection clipboard gets no data. The
+    // caller owns the returned object.
+    return new QMimeData;
+}
+
+bool RichTextBox::canInsertFromMimeData(const QMimeData*) const {
+    return false;
+}
+
+} // namespace lumra

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QColor>
+#include <QTextEdit>
+
+#include <string>
+
+namespace lumra {
+
+// The read-only rich-text pane of the windows. It keeps the RTF it was given and shows it
+// through ReadRtf. Keys reach the window's event filter first; the pane itself never copies
+// (no context menu, no Ctrl+C, no drag or selection data), because the windows decide what a
+// copy puts on the clipboard. Up and Down scroll the view.
+class RichTextBox : public QTextEdit {
+    Q_OBJECT
+
+public:
+    RichTextBox(QWidget* parent, const QString& objectName);
+
+    // Replaces the whole content; an empty string empties the pane.
+    void SetRtf(const std::string& rtf);
+    // Exactly the RTF last given to SetRtf.
+    const std::string& Rtf() const { return rtf_; }
+    // The shown text in Windows-1252: paragraphs joined by CR LF (see ShownText).
+    std::string PlainText() const;
+
+    void SetBackgroundColor(const QColor& colour);
+    QColor BackgroundColor() const;
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    QMimeData* createMimeDataFromSelection() const override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+
+private:
+    std::string rtf_;
+};
+
+} // namespace lumra

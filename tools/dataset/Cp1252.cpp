@@ -1,0 +1,209 @@
+#include "dataset/Cp1252.h"
+
+#include <array>
+
+namespace lumra::dataset {
+
+void TextLog::Record(char32_t ch, Change change, std::string_view replacement,
+                     std::string_view place) {
+    auto& entry = entries_[{ch, change}];
+    if (entry.count == 0) {
+        entry.change = change;
+        entry.replacement = std::string(replacement);
+        entry.firstPlace = std::string(place);
+    }
+    ++entry.count;
+}
+
+long TextLog::CountOf(char32_t ch) const {
+    long n = 0;
+    for (const auto& [key, entry] : entries_) {
+        if (key.first == ch) {
+            n += entry.count;
+        }
+    }
+    return n;
+}
+
+long TextLog::Total() const {
+    long n = 0;
+    for (const auto& [key, entry] : entries_) {
+        n += entry.count;
+    }
+    return n;
+}
+
+std::optional<std::u32string> DecodeUtf8(std::string_view utf8, std::size_t* errorOffset) {
+    std::u32string out;
+    out.reserve(utf8.size());
+    std::size_t i = 0;
+    const auto fail = [&](std::size_t at) -> std::optional<std::u32string> {
+        if (errorOffset != nullptr) {
+            *errorOffset = at;
+        }
+        return std::nullopt;
+    };
+    while (i < utf8.size()) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        if (lead < 0x80) {
+            out.push_back(lead);
+            ++i;
+            continue;
+        }
+        int extra = 0;
+        char32_t cp = 0;
+        char32_t minimum = 0;
+        if ((lead & 0xE0) == 0xC0) {
+            extra = 1;
+            cp = lead & 0x1F;
+            minimum = 0x80;
+        } else if ((lead & 0xF0) == 0xE0) {
+            extra = 2;
+            cp = lead & 0x0F;
+            minimum = 0x800;
+        } else if ((lead & 0xF8) == 0xF0) {
+            extra = 3;
+            cp = lead & 0x07;
+            minimum = 0x10000;
+        } else {
+            return fail(i);
+        }
+        if (utf8.size() - i <= static_cast<std::size_t>(extra)) {
+            return fail(i);
+        }
+        for (int k = 1; k <= extra; ++k) {
+            const auto next = static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]);
+            if ((next & 0xC0) != 0x80) {
+                return fail(i);
+            }
+            cp = (cp << 6) | (next & 0x3F);
+        }
+        if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+            return fail(i);
+        }
+        out.push_back(cp);
+        i += static_cast<std::size_t>(extra) + 1;
+    }
+    return out;
+}
+
+std::string EncodeUtf8(std::u32string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char32_t cp : text) {
+        if (cp < 0x80) {
+            out.push_back(static_cast<char>(cp));
+        } else if (cp < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        } else if (cp < 0x10000) {
+            out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        }
+    }
+    return out;
+}
+
+namespace {
+
+// Characters of the bytes 80..9F; 0 marks the five unassigned bytes.
+constexpr std::array<char32_t, 32> kHighControls = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+// Base letters of U+0100..U+017F (Latin Extended-A), one per character.
+constexpr std::string_view kLatinExtendedA = "AaAaAaCcCcCcCcDd"
+                                             "DdEeEeEeEeEeGgGg"
+                                             "GgGgHhHhIiIiIiIi"
+                                             "IiIiJjKkkLlLlLlL"
+                                             "lLlNnNnNnnNnOoOo"
+                                             "OoOoRrRrRrSsSsSs"
+                                             "SsTtTtTtUuUuUuUu"
+                                             "UuUuWwYyYZzZzZzs";
+static_assert(kLatinExtendedA.size() == 0x80);
+
+struct Fallback {
+    char32_t ch;
+    std::string_view ascii;
+};
+
+// Letters with dots and bars below, as transliterations use them, and common punctuation.
+constexpr std::array<Fallback, 48> kFallbacks = {{
+    {0x1E0C, "D"},  {0x1E0D, "d"},  {0x1E0E, "D"},  {0x1E0F, "d"},  {0x1E24, "H"},  {0x1E25, "h"},
+    {0x1E2A, "H"},  {0x1E2B, "h"},  {0x1E32, "K"},  {0x1E33, "k"},  {0x1E42, "M"},  {0x1E43, "m"},
+    {0x1E44, "N"},  {0x1E45, "n"},  {0x1E46, "N"},  {0x1E47, "n"},  {0x1E5A, "R"},  {0x1E5B, "r"},
+    {0x1E62, "S"},  {0x1E63, "s"},  {0x1E6C, "T"},  {0x1E6D, "t"},  {0x1E6E, "T"},  {0x1E6F, "t"},
+    {0x1E92, "Z"},  {0x1E93, "z"},  {0x1E94, "Z"},  {0x1E95, "z"},  {0x1E96, "h"},  {0x1E97, "t"},
+    {0x02BB, "'"},  {0x02BC, "'"},  {0x02BE, "'"},  {0x02BF, "'"},  {0x2010, "-"},  {0x2011, "-"},
+    {0x2012, "-"},  {0x2015, "-"},  {0x2212, "-"},  {0x2043, "-"},  {0x201B, "'"},  {0x201F, "\""},
+    {0x2032, "'"},  {0x2033, "\""}, {0x2044, "/"},  {0x2215, "/"},  {0x2024, "."},  {0x2027, "."},
+}};
+
+} // namespace
+
+std::optional<std::uint8_t> Cp1252Byte(char32_t ch) {
+    if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF)) {
+        return static_cast<std::uint8_t>(ch);
+    }
+    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+        if (kHighControls[i] != 0 && kHighControls[i] == ch) {
+            return static_cast<std::uint8_t>(0x80 + i);
+        }
+    }
+    return std::nullopt;
+}
+
+char32_t Cp1252Char(std::uint8_t byte) {
+    if (byte >= 0x80 && byte <= 0x9F) {
+        const char32_t ch = kHighControls[byte - 0x80];
+        return ch == 0 ? char32_t{0xFFFD} : ch;
+    }
+    return byte;
+}
+
+std::string_view AsciiFallback(char32_t ch) {
+    if (ch >= 0x100 && ch <= 0x17F) {
+        return kLatinExtendedA.substr(ch - 0x100, 1);
+    }
+    for (const auto& f : kFallbacks) {
+        if (f.ch == ch) {
+            return f.ascii;
+        }
+    }
+    if ((ch >= 0x2000 && ch <= 0x200A) || ch == 0x202F || ch == 0x205F || ch == 0x3000) {
+        return " ";
+    }
+    if ((ch >= 0x200B && ch <= 0x200F) || ch == 0x2060 || ch == 0xFEFF ||
+        (ch >= 0x0300 && ch <= 0x036F)) {
+        return "";
+    }
+    return "?";
+}
+
+void AppendCp1252(std::string& out, char32_t ch, TextLog& log, std::string_view place) {
+    if (const auto byte = Cp1252Byte(ch)) {
+        out.push_back(static_cast<char>(*byte));
+        return;
+    }
+    const std::string_view fallback = AsciiFallback(ch);
+    out.append(fallback);
+    log.Record(ch, Change::NotInCp1252, fallback, place);
+}
+
+std::string Cp1252ToUtf8(std::string_view bytes) {
+    std::u32string text;
+    text.reserve(bytes.size());
+    for (const char c : bytes) {
+        text.push_back(Cp1252Char(static_cast<std::uint8_t>(c)));
+    }
+    return EncodeUtf8(text);
+}
+
+} // namespace lumra::dataset
