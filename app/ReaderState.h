@@ -11,6 +11,7 @@
 #include "corpus/Corpus.h"
 #include "corpus/InterfaceTexts.h"
 #include "corpus/LanguageTable.h"
+#include "layout/LayoutGeometry.h"
 #include "reading/SuraTable.h"
 #include "search/SearchState.h"
 #include "settings/Settings.h"
@@ -30,6 +31,7 @@ struct ReaderState {
     Corpus corpus;
 
     float layoutScale = 0.0f;
+    LayoutState layout; // the designed geometry of every window
     std::int32_t introductionFlag = 0;
     std::uint8_t currentAppendix = 1;
     std::int32_t startFinished = 0;
@@ -47,6 +49,12 @@ struct ReaderState {
     // One mark per verse position 0..6346; element 0 belongs to no position.
     std::vector<std::uint8_t> topicMarks = std::vector<std::uint8_t>(kPositionCount + 1);
     std::string currentTopicName;
+    // Where topic files are kept: the program folder, or the user's data folder for the
+    // program when the program folder cannot be written. Ends with a separator.
+    std::string topicFolder;
+
+    // The volume root the export dialog's drive list showed at start-up (file system encoding).
+    std::string startupDrive;
 
     std::mt19937 random;
 

@@ -75,17 +75,21 @@ bool Form::eventFilter(QObject* watched, QEvent* e) {
     }
     auto* keyEvent = static_cast<QKeyEvent*>(e);
     const int virtualKey = VirtualKeyOf(*keyEvent);
-    if (virtualKey == 0) {
+    // A key without a virtual-key code (punctuation, accented letters) still types a
+    // character, which the key-press handler must see.
+    if (virtualKey == 0 && AsciiOf(*keyEvent, 0) == 0) {
         return false;
     }
     const int shift = ShiftStateOf(*keyEvent);
-    int key = Form_KeyDown(virtualKey, shift);
-    if (key != 0 && watched != this) {
-        key = Control_KeyDown(watched, key, shift);
-    }
-    if (key == 0) {
-        keyEvent->accept();
-        return true;
+    if (virtualKey != 0) {
+        int key = Form_KeyDown(virtualKey, shift);
+        if (key != 0 && watched != this) {
+            key = Control_KeyDown(watched, key, shift);
+        }
+        if (key == 0) {
+            keyEvent->accept();
+            return true;
+        }
     }
     const int ascii = AsciiOf(*keyEvent, virtualKey);
     if (ascii != 0 && Control_KeyPress(watched, ascii) == 0) {

@@ -33,8 +33,18 @@ RichTextBox::RichTextBox(QWidget* parent, const QString& objectName) : QTextEdit
 
 void RichTextBox::SetRtf(const std::string& rtf) {
     rtf_ = rtf;
-    ReadRtf(rtf_, *document());
-    setTextCursor(QTextCursor(document()));
+    // Reading into a document the view does not yet show saves laying out every insertion.
+    auto* shown = new QTextDocument(this);
+    shown->setDefaultFont(font());
+    shown->setUndoRedoEnabled(false);
+    ReadRtf(rtf_, *shown);
+    QTextDocument* previous = document();
+    const bool ownPrevious = previous->parent() == this; // the first one belongs to the view
+    setDocument(shown);
+    if (ownPrevious) {
+        delete previous;
+    }
+    setTextCursor(QTextCursor(shown));
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
 }

@@ -761,7 +761,10 @@ private:
         blockPara_ = para;
     }
 
-    static QTextBlockFormat BlockFormat(const ParaState& para) {
+    const QTextBlockFormat& BlockFormat(const ParaState& para) {
+        if (blockCached_ && para == cachedPara_) {
+            return cachedBlock_;
+        }
         QTextBlockFormat format;
         format.setAlignment(AlignmentOf(para.align));
         format.setLeftMargin(para.leftTwips / kTwipsPerPixel);
@@ -769,7 +772,10 @@ private:
         format.setTextIndent(para.firstTwips / kTwipsPerPixel);
         format.setTopMargin(para.beforeTwips / kTwipsPerPixel);
         format.setBottomMargin(para.afterTwips / kTwipsPerPixel);
-        return format;
+        cachedPara_ = para;
+        cachedBlock_ = format;
+        blockCached_ = true;
+        return cachedBlock_;
     }
 
     const QTextCharFormat& CharFormat(const CharState& chars) {
@@ -824,6 +830,9 @@ private:
     ParaState blockPara_;
     bool blockHasText_ = false;
 
+    ParaState cachedPara_;
+    QTextBlockFormat cachedBlock_;
+    bool blockCached_ = false;
     CharState cachedChars_;
     QTextCharFormat cachedFormat_;
     bool formatCached_ = false;

@@ -4,98 +4,148 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
+#include <algorithm>
 #include <cmath>
 
 #include "Application.h"
+#include "export/ExportDialog.h"
+#include "layout/WindowLayout.h"
+#include "platform/Clipboard.h"
 #include "platform/Cp1252Qt.h"
 #include "platform/RichTextBox.h"
-#include "reading/RtfVocabulary.h"
+#include "platform/VirtualKeys.h"
+#include "reading/AppendixWindow.h"
+#include "reading/FootnoteWindow.h"
+#include "reading/HelpWindow.h"
+#include "reading/PageRenderer.h"
+#include "reading/ReadingCommands.h"
+#include "reading/WindowPaint.h"
 
 namespace lumra {
 
 namespace {
 
-// The designed client area; the layout scales it to the window.
-constexpr int kDesignWidth = 560;
-constexpr int kDesignHeight = 392;
+// The pane is shorter in marking mode, where the two topic buttons sit below it.
+constexpr int kPaneHeight = 239;
+constexpr int kMarkingPaneHeight = 209;
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption, QRect geometry) {
+constexpr int kRow1 = 337;
+constexpr int kRow2 = 369;
+constexpr int kButtonWidth = 104;
+constexpr int kButtonHeight = 26;
+constexpr int Column(int k) {
+    return 8 + k * (kButtonWidth + 6);
+}
+
+constexpr DesignControl kControls[] = {
+    {"Combo1", 8, 8, 300, 24, 10},
+    {"Label8", 316, 8, 100, 24, 14},
+    {"Label10", 424, 8, 128, 24, 14},
+    {"Label3", 8, 38, 60, 20, 10},
+    {"Label4", 74, 38, 40, 20, 10},
+    {"Label7", 200, 38, 100, 20, 10},
+    {"Label5", 380, 38, 110, 20, 10},
+    {"Label1", 496, 38, 12, 20, 10},
+    {"Label6", 514, 38, 38, 20, 10},
+    {"RTB1", 8, 64, 544, kPaneHeight, 10},
+    {"Command9", 8, 64 + kMarkingPaneHeight + 6, 268, 24, 10},
+    {"Command10", 284, 64 + kMarkingPaneHeight + 6, 268, 24, 10},
+    {"HScroll1", 8, 311, 544, 18, 10},
+    {"Command2", Column(0), kRow1, kButtonWidth, kButtonHeight, 10},
+    {"Command3", Column(1), kRow1, kButtonWidth, kButtonHeight, 10},
+    {"Command5", Column(2), kRow1, kButtonWidth, kButtonHeight, 10},
+    {"Command7", Column(3), kRow1, kButtonWidth, kButtonHeight, 10},
+    {"Command4", Column(4), kRow1, kButtonWidth, kButtonHeight, 10},
+    {"Command6", Column(0), kRow2, kButtonWidth, kButtonHeight, 10},
+    {"Command8", Column(1), kRow2, kButtonWidth, kButtonHeight, 10},
+    {"Command11", Column(2), kRow2, kButtonWidth, kButtonHeight, 10},
+    {"Command1", Column(4), kRow2, kButtonWidth, kButtonHeight, 10},
+};
+constexpr DesignWindow kDesign{560, 403, kControls};
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption) {
     auto* label = new QLabel(QString::fromLatin1(caption), parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
     return label;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, QRect geometry) {
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
     auto* button = new QPushButton(QString::fromLatin1(caption), parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
     button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 
-QString ColourSheet(const WindowColour& c) {
-    return QStringLiteral("rgb(%1,%2,%3)").arg(c.red).arg(c.green).arg(c.blue);
+float ScaleOf(float layoutScale) {
+    return layoutScale < 1.0f ? 1.0f : layoutScale;
 }
 
 } // namespace
 
+const DesignWindow& Form1::Design() {
+    return kDesign;
+}
+
 Form1::Form1(Application& app) : app_(app) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("1+45+100+49+100+36"));
-    resize(kDesignWidth, kDesignHeight);
 
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setGeometry(8, 8, 300, 24);
     Combo1->setMaxVisibleItems(20);
 
-    Label8 = MakeLabel(this, "Label8", "2698*", {330, 8, 90, 24});
-    Label10 = MakeLabel(this, "Label10", "118123*", {430, 8, 122, 24});
+    Label8 = MakeLabel(this, "Label8", "2698*");
+    Label10 = MakeLabel(this, "Label10", "118123*");
     Label8->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Label10->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
-    Label3 = MakeLabel(this, "Label3", "2", {8, 38, 60, 20});
-    Label4 = MakeLabel(this, "Label4", "AAA", {74, 38, 40, 20});
-    Label7 = MakeLabel(this, "Label7", "3", {200, 38, 120, 20});
-    Label5 = MakeLabel(this, "Label5", "4", {340, 38, 120, 20});
-    Label1 = MakeLabel(this, "Label1", "=", {470, 38, 12, 20});
-    Label6 = MakeLabel(this, "Label6", "OOO", {488, 38, 40, 20});
-    for (QLabel* l : {Label3, Label4, Label7, Label5, Label1, Label6}) {
-        l->adjustSize();
-    }
+    Label3 = MakeLabel(this, "Label3", "2");
+    Label4 = MakeLabel(this, "Label4", "AAA");
+    Label7 = MakeLabel(this, "Label7", "3");
+    Label5 = MakeLabel(this, "Label5", "4");
+    Label1 = MakeLabel(this, "Label1", "=");
+    Label6 = MakeLabel(this, "Label6", "OOO");
 
     RTB1 = new RichTextBox(this, QStringLiteral("RTB1"));
-    RTB1->setGeometry(8, 64, 544, 239);
 
-    Command9 = MakeButton(this, "Command9", "115", {8, 277, 268, 24});
-    Command10 = MakeButton(this, "Command10", "116", {284, 277, 268, 24});
+    Command9 = MakeButton(this, "Command9", "115");
+    Command10 = MakeButton(this, "Command10", "116");
     Command9->hide();
     Command10->hide();
 
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
     HScroll1->setObjectName(QStringLiteral("HScroll1"));
-    HScroll1->setGeometry(8, 308, 544, 18);
     HScroll1->setRange(1, kPositionCount);
     HScroll1->setPageStep(19);
     HScroll1->setSingleStep(1);
+    HScroll1->setFocusPolicy(Qt::NoFocus); // the keys belong to the window's map
 
-    constexpr int w = 104;
-    constexpr int h = 24;
-    auto col = [](int k) { return 8 + k * 109; };
-    Command2 = MakeButton(this, "Command2", "7", {col(0), 332, w, h});
-    Command3 = MakeButton(this, "Command3", "11", {col(1), 332, w, h});
-    Command5 = MakeButton(this, "Command5", "5", {col(2), 332, w, h});
-    Command7 = MakeButton(this, "Command7", "8", {col(3), 332, w, h});
-    Command4 = MakeButton(this, "Command4", "6", {col(4), 332, w, h});
-    Command6 = MakeButton(this, "Command6", "9", {col(0), 360, w, h});
-    Command8 = MakeButton(this, "Command8", "10", {col(1), 360, w, h});
-    Command11 = MakeButton(this, "Command11", "120", {col(2), 360, w, h});
-    Command1 = MakeButton(this, "Command1", "12", {col(4), 360, w, h});
+    Command2 = MakeButton(this, "Command2", "7");
+    Command3 = MakeButton(this, "Command3", "11");
+    Command5 = MakeButton(this, "Command5", "5");
+    Command7 = MakeButton(this, "Command7", "8");
+    Command4 = MakeButton(this, "Command4", "6");
+    Command6 = MakeButton(this, "Command6", "9");
+    Command8 = MakeButton(this, "Command8", "10");
+    Command11 = MakeButton(this, "Command11", "120");
+    Command1 = MakeButton(this, "Command1", "12");
+
+    ApplyDesignWindow(*this, kDesign);
+    RTB1->setFocus();
 
     connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
     connect(Combo1, &QComboBox::currentIndexChanged, this, &Form1::Combo1_Click);
-    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+    const std::pair<QPushButton*, void (Form1::*)()> clicks[] = {
+        {Command1, &Form1::Command1_Click},   {Command2, &Form1::Command2_Click},
+        {Command3, &Form1::Command3_Click},   {Command4, &Form1::Command4_Click},
+        {Command5, &Form1::Command5_Click},   {Command6, &Form1::Command6_Click},
+        {Command7, &Form1::Command7_Click},   {Command8, &Form1::Command8_Click},
+        {Command9, &Form1::Command9_Click},   {Command10, &Form1::Command10_Click},
+        {Command11, &Form1::Command11_Click},
+    };
+    for (const auto& [button, handler] : clicks) {
+        connect(button, &QPushButton::clicked, this, handler);
+    }
 }
 
 void Form1::FillSuraChooser() {
@@ -123,15 +173,16 @@ void Form1::RefreshCaptions() {
     Command3->setText(FromCp1252(t[11]));
     Command1->setText(FromCp1252(t[12]));
     Command11->setText(FromCp1252(t[120]));
+    RefreshMarkButtons();
     ArrangeInfoRow();
 }
 
 void Form1::ArrangeInfoRow() {
-    // Caption widths change with the language.
+    // The static captions take the width of their text, which changes with the language.
     for (QLabel* l : {Label3, Label5, Label7}) {
-        l->adjustSize();
+        l->resize(l->sizeHint().width(), l->height());
     }
-    const int g = static_cast<int>(std::lround(app_.State().layoutScale * 6));
+    const int g = static_cast<int>(std::lround(ScaleOf(app_.State().layoutScale) * 6));
     Label4->move(Label3->x() + Label3->width() + g, Label4->y());
     Label5->move(Label1->x() - g - Label5->width(), Label5->y());
     Label6->move(Label1->x() + Label1->width() + g, Label6->y());
@@ -140,17 +191,13 @@ void Form1::ArrangeInfoRow() {
 }
 
 void Form1::ApplyMainWindowColours() {
-    const auto& c = app_.State().settings.colour;
-    const QColor colour(c.red, c.green, c.blue);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, colour);
-    setPalette(p);
+    const QColor colour = ToQColor(app_.State().settings.colour);
+    PaintWindow(*this, colour);
     RTB1->SetBackgroundColor(colour);
     for (QLabel* l : {Label1, Label3, Label4, Label5, Label6, Label7, Label8, Label10}) {
-        l->setStyleSheet(QStringLiteral("background-color: %1; color: #FFFFFF;").arg(ColourSheet(c)));
+        PaintOnWindow(*l, colour);
     }
-    Combo1->setStyleSheet(QStringLiteral("QComboBox { background-color: #D0D0D0; color: #000000; }"));
+    PaintField(*Combo1, "QComboBox");
 }
 
 void Form1::ApplyWindowState() {
@@ -161,9 +208,17 @@ void Form1::ApplyWindowState() {
     }
 }
 
-void Form1::SetScrollValue(int position) { HScroll1->setValue(position); }
+void Form1::SetScrollValue(int position) {
+    if (HScroll1->value() == position) {
+        HScroll1_Change(); // no change event for an unchanged value, but the page must show
+    } else {
+        HScroll1->setValue(position);
+    }
+}
 
-int Form1::ScrollValue() const { return HScroll1->value(); }
+int Form1::ScrollValue() const {
+    return HScroll1->value();
+}
 
 void Form1::HScroll1_Change() {
     app_.State().currentPosition = static_cast<std::int16_t>(HScroll1->value());
@@ -175,8 +230,19 @@ void Form1::Combo1_Click() {
     if (state.suraChooserArmed != 1 || Combo1->currentIndex() < 0) {
         return;
     }
-    const int s = Combo1->currentIndex() + 1;
-    RenderPosition(PositionOf(static_cast<std::int16_t>(s), kSuras.HasOpening[s] == 1 ? 0 : 1));
+    ShowSura(Combo1->currentIndex() + 1);
+}
+
+void Form1::ShowSura(int sura) {
+    const auto s = static_cast<std::int16_t>(sura);
+    RenderPosition(PositionOf(s, kSuras.HasOpening[static_cast<std::size_t>(s)] == 1 ? 0 : 1));
+}
+
+void Form1::SetFigureLabel(QLabel* label, const FigureLabel& figure) {
+    QFont font = label->font();
+    font.setPointSizeF(figure.fontSize);
+    label->setFont(font);
+    label->setText(FromCp1252(figure.caption));
 }
 
 void Form1::RenderPosition(int position) {
@@ -185,21 +251,317 @@ void Form1::RenderPosition(int position) {
         app_.Messages().Beep();
         return;
     }
+    // The scroll bar's own change event would render the same page once more; it is kept
+    // quiet and the position recorded here instead.
     if (HScroll1->value() != position) {
+        const QSignalBlocker quiet(HScroll1);
         HScroll1->setValue(position);
     }
-    const auto p = static_cast<std::int16_t>(position);
-    const int s = SuraOfPosition(p);
+    state.currentPosition = static_cast<std::int16_t>(position);
+
+    const RenderedPage page = RenderPage(state, position);
     state.suraChooserArmed = 0;
-    if (Combo1->currentIndex() != s - 1) {
-        Combo1->setCurrentIndex(s - 1);
+    if (Combo1->currentIndex() != page.sura - 1) {
+        Combo1->setCurrentIndex(page.sura - 1);
     }
     state.suraChooserArmed = 1;
-    std::string page(rtf::kListHeader);
-    page += "[" + std::to_string(s) + ":" + std::to_string(VerseOfPosition(p)) + "]\\par ";
-    page += state.corpus.verseText[static_cast<std::size_t>(p)];
-    page += rtf::kDocumentEnd;
-    RTB1->SetRtf(page);
+    Label7->setText(FromCp1252(page.initialLetters));
+    Command5->setEnabled(page.hasFootnote);
+    Label4->setText(QString::fromStdString(page.verseCount));
+    Label6->setText(QString::fromStdString(page.revelationOrder));
+    if (state.markMode == 1) {
+        RefreshMarkButtons();
+    }
+    SetFigureLabel(Label8, page.firstFigure);
+    SetFigureLabel(Label10, page.secondFigure);
+
+    state.footnoteRtf = page.footnoteRtf;
+    state.inlineFootnoteRtf = page.inlineFootnoteRtf;
+    if (Form4* footnotes = app_.FootnoteWindow()) {
+        footnotes->FollowRendering(page.footnoteCaption);
+    }
+    RTB1->SetRtf(page.pageRtf);
+}
+
+void Form1::Command1_Click() {
+    close();
+}
+
+void Form1::Command2_Click() {
+    OpenSearchDialog();
+}
+
+void Form1::Command3_Click() {
+    OpenGoToDialog();
+}
+
+void Form1::Command4_Click() {
+    OpenHelpWindow();
+}
+
+void Form1::Command5_Click() {
+    OpenFootnoteWindow();
+}
+
+void Form1::Command6_Click() {
+    OpenExportDialog();
+}
+
+void Form1::Command7_Click() {
+    OpenAppendixWindow();
+}
+
+void Form1::Command8_Click() {
+    OpenSettingsDialog();
+}
+
+void Form1::Command9_Click() {
+    OpenTopicsDialog();
+}
+
+void Form1::Command10_Click() {
+    ToggleCurrentMark();
+}
+
+void Form1::Command11_Click() {
+    ToggleMarkMode();
+}
+
+int Form1::Form_KeyDown(int key, int shift) {
+    return HandleMainKey(key, shift);
+}
+
+int Form1::Control_KeyDown(QObject* control, int key, int shift) {
+    if (control == RTB1) {
+        return RTB1_KeyDown(key, shift);
+    }
+    return key;
+}
+
+int Form1::RTB1_KeyDown(int key, int shift) {
+    if (key == vk::Up || key == vk::Down) {
+        return key; // the pane scrolls
+    }
+    return HandleMainKey(key, shift);
+}
+
+int Form1::HandleMainKey(int key, int shift) {
+    if (key == 0) {
+        return 0;
+    }
+    auto& state = app_.State();
+    const bool none = shift == 0;
+    const bool ctrl = shift == kCtrlMask;
+    const int value = HScroll1->value();
+    const int original = key;
+    bool handled = true;
+
+    if (key == vk::F(11) && none) {
+        const int i = Combo1->currentIndex();
+        if (i > 0) {
+            ShowSura(i);
+        }
+    } else if (key == vk::F(12) && none) {
+        const int i = Combo1->currentIndex();
+        if (i >= 0 && i < kSuraCount - 1) {
+            ShowSura(i + 2);
+        }
+    } else if (key == vk::Escape) {
+        Command1_Click();
+    } else if ((key == vk::F(7) && none) || key == vk::Subtract) {
+        RenderPosition(StepToHit(value, -1));
+    } else if ((key == vk::F(8) && none) || key == vk::Add) {
+        RenderPosition(StepToHit(value, +1));
+    } else if (key == vk::F(10)) {
+        CopyVerse(state.currentPosition);
+    } else if (key == vk::F(6)) {
+        OpenGoToDialog();
+    } else if (key == vk::F(2)) {
+        OpenSearchDialog();
+    } else if (key == vk::Right && none) {
+        if (value < kPositionCount) {
+            HScroll1->setValue(value + 1);
+        }
+    } else if (key == vk::Left && none) {
+        if (value >= 2) {
+            HScroll1->setValue(value - 1);
+        }
+    } else if (key == vk::Home) {
+        HScroll1->setValue(1);
+    } else if (key == vk::End) {
+        HScroll1->setValue(kPositionCount);
+    } else if (key == vk::PageDown) {
+        HScroll1->setValue(value <= kPositionCount - 19 ? value + 19 : kPositionCount);
+    } else if (key == vk::PageUp) {
+        HScroll1->setValue(value < 20 ? 1 : value - 19);
+    } else if (key == 'L') {
+        state.settings.language = state.settings.language == 1 ? 2 : 1;
+        app_.ApplyLanguage();
+    } else if (key == vk::F(1)) {
+        OpenHelpWindow();
+    } else if (key == vk::F(3)) {
+        OpenAppendixWindow();
+    } else if (key == vk::F(4)) {
+        OpenExportDialog();
+    } else if (key == vk::F(5)) {
+        OpenSettingsDialog();
+    } else if (key == vk::F(9)) {
+        if (Command5->isEnabled()) {
+            OpenFootnoteWindow();
+        }
+    } else if (key == 'C' && ctrl) {
+        // The pane's own copy never runs here.
+        app_.Messages().Beep();
+        app_.Messages().Show(state.texts[62], state.texts[45], PromptIcon::Information,
+                             PromptButtons::Ok);
+    } else if (key == 'Z') {
+        ChangeFontSize(+2);
+    } else if (key == 'X') {
+        ChangeFontSize(-2);
+    } else if (key == 'T') {
+        ToggleMarkMode();
+    } else {
+        handled = false;
+    }
+    if (handled) {
+        key = 0;
+    }
+
+    // Whatever row acted, the marking-mode keys come next.
+    if (state.markMode == 1) {
+        if (original == vk::Insert) {
+            ToggleCurrentMark();
+            key = 0;
+        } else if (original == 'M') {
+            OpenTopicsDialog();
+            key = 0;
+        } else if (original == vk::Right && ctrl) {
+            RenderPosition(StepToMark(state.currentPosition, +1));
+            key = 0;
+        } else if (original == vk::Left && ctrl) {
+            RenderPosition(StepToMark(state.currentPosition, -1));
+            key = 0;
+        }
+    }
+    return key;
+}
+
+int Form1::StepToHit(int start, int step) {
+    const auto& state = app_.State();
+    if (state.search.termCount == 0) {
+        app_.Messages().Show(state.texts[93], state.texts[45], PromptIcon::None, PromptButtons::Ok);
+        return 0; // rendering position 0 beeps and nothing moves
+    }
+    const int p = FindHit(state.search, start, step);
+    if (p == 0) {
+        app_.Messages().Beep();
+        return start;
+    }
+    return p;
+}
+
+int Form1::StepToMark(int start, int step) {
+    const int p = FindMark(app_.State().topicMarks, start, step);
+    if (p == 0) {
+        app_.Messages().Beep();
+        return start;
+    }
+    return p;
+}
+
+void Form1::ChangeFontSize(int delta) {
+    auto& settings = app_.State().settings;
+    const FontSizeStep next = StepFontSize(settings.viewFontSize, delta);
+    settings.viewFontSize = next.viewFontSize;
+    if (!next.render) {
+        return;
+    }
+    settings.fontPoints = static_cast<std::uint8_t>(settings.viewFontSize / 2);
+    RenderPosition(app_.State().currentPosition);
+}
+
+void Form1::CopyVerse(int position) {
+    const auto& state = app_.State();
+    ClearClipboard();
+    SetClipboardText(VerseClipText(state.corpus, state.settings.viewOptions, position));
+}
+
+void Form1::ToggleCurrentMark() {
+    auto& state = app_.State();
+    const int p = state.currentPosition;
+    if (p >= 0 && static_cast<std::size_t>(p) < state.topicMarks.size()) {
+        auto& mark = state.topicMarks[static_cast<std::size_t>(p)];
+        mark = mark == 0 ? 1 : 0;
+    }
+    RefreshMarkButtons();
+}
+
+void Form1::ToggleMarkMode() {
+    auto& state = app_.State();
+    state.markMode = state.markMode == 1 ? 0 : 1;
+    const bool on = state.markMode == 1;
+    Command9->setVisible(on);
+    Command10->setVisible(on);
+    RTB1->resize(RTB1->width(),
+                 Scaled(on ? kMarkingPaneHeight : kPaneHeight, ScaleOf(state.layoutScale)));
+    RefreshMarkButtons();
+}
+
+void Form1::RefreshMarkButtons() {
+    const auto& state = app_.State();
+    if (state.markMode != 1) {
+        return;
+    }
+    const int p = state.currentPosition;
+    const bool marked = p >= 0 && static_cast<std::size_t>(p) < state.topicMarks.size() &&
+                        state.topicMarks[static_cast<std::size_t>(p)] == 1;
+    Command9->setText(FromCp1252(state.texts[115]));
+    Command10->setText(FromCp1252(state.texts[116] + state.texts[marked ? 118 : 119]));
+}
+
+void Form1::OpenSearchDialog() {
+    app_.OpenSearchDialog();
+}
+
+void Form1::OpenGoToDialog() {
+    app_.OpenGoToDialog();
+}
+
+void Form1::OpenHelpWindow() {
+    if (Form11* help = app_.HelpWindow()) {
+        help->OpenWithHelpText();
+    }
+}
+
+void Form1::OpenFootnoteWindow() {
+    if (Form4* footnotes = app_.FootnoteWindow()) {
+        footnotes->Open();
+    }
+}
+
+void Form1::OpenAppendixWindow() {
+    if (Form5* appendices = app_.AppendixWindow()) {
+        appendices->Open();
+    }
+}
+
+void Form1::OpenExportDialog() {
+    Form7& dialog = app_.LoadExportDialog();
+    LayOutDialog(app_, dialog);
+    dialog.Open();
+    app_.UnloadExportDialog();
+}
+
+void Form1::OpenSettingsDialog() {
+    app_.OpenSettingsDialog();
+}
+
+void Form1::OpenTopicsDialog() {
+    app_.OpenTopicsDialog();
+}
+
+void Form1::Form_Resize() {
+    LayOutMainWindow(app_);
 }
 
 bool Form1::Form_QueryUnload() {

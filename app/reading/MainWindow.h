@@ -1,8 +1,9 @@
 #pragma once
 // Form1, the reading window: one verse position at a time, with the sura chooser, the
-// position scroll bar, the fact labels and the command buttons.
+// position scroll bar, the fact labels, the command buttons and the keyboard map.
 
 #include "platform/Form.h"
+#include "reading/DesignTable.h"
 
 class QComboBox;
 class QLabel;
@@ -13,30 +14,73 @@ namespace lumra {
 
 class Application;
 class RichTextBox;
+struct FigureLabel;
 
 class Form1 final : public Form {
     Q_OBJECT
 public:
     explicit Form1(Application& app);
 
+    // The designed client area and the geometry of every control, in design units.
+    static const DesignWindow& Design();
+
     void FillSuraChooser();
     void RefreshCaptions();
     void ApplyMainWindowColours();
     void ApplyWindowState();
-    // Sets the scroll bar, which shows the position through HScroll1_Change.
+    // Sets the scroll bar, which shows the position through HScroll1_Change; a position the
+    // bar already holds is shown all the same.
     void SetScrollValue(int position);
     int ScrollValue() const;
 
+    // Shows a position 1..6346 with everything that follows it; beeps at any other.
     void RenderPosition(int position);
 
     void HScroll1_Change();
     void Combo1_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void Command9_Click();
+    void Command10_Click();
+    void Command11_Click();
+
+    // The keyboard map: 0 for a handled key, the key unchanged otherwise.
+    int HandleMainKey(int key, int shift);
+    int StepToHit(int start, int step);
+    int StepToMark(int start, int step);
+    void ChangeFontSize(int delta);
+    void CopyVerse(int position);
+    void ToggleMarkMode();
+    void RefreshMarkButtons();
+
+    // The windows opened from here.
+    void OpenSearchDialog();
+    void OpenGoToDialog();
+    void OpenHelpWindow();
+    void OpenFootnoteWindow();
+    void OpenAppendixWindow();
+    void OpenExportDialog();
+    void OpenSettingsDialog();
+    void OpenTopicsDialog();
 
 protected:
+    int Form_KeyDown(int key, int shift) override;
+    int Control_KeyDown(QObject* control, int key, int shift) override;
+    void Form_Resize() override;
     bool Form_QueryUnload() override;
 
 private:
+    int RTB1_KeyDown(int key, int shift);
     void ArrangeInfoRow();
+    void ShowSura(int sura);
+    void ToggleCurrentMark();
+    void SetFigureLabel(QLabel* label, const FigureLabel& figure);
 
     Application& app_;
     QComboBox* Combo1;

@@ -1,6 +1,7 @@
 #pragma once
 // The fixed rich-text fragments that every page and list of the reader is built from.
 
+#include <string>
 #include <string_view>
 
 #include "ReaderState.h"
@@ -26,6 +27,30 @@ inline constexpr std::string_view kFootnotePrefix = "\\pard\\plain\\cf2\\fs20 ";
 inline constexpr std::string_view kDocumentEnd = " }";
 inline constexpr std::string_view kFontSizeToken = "\\fs20";
 inline constexpr std::string_view kFootnoteSizeToken = "\\fsfn";
+
+// The text with every occurrence of token replaced, compared exactly, left to right.
+inline std::string ReplaceAll(std::string_view text, std::string_view token,
+                              std::string_view with) {
+    if (token.empty()) {
+        return std::string(text);
+    }
+    std::string out;
+    out.reserve(text.size() + text.size() / 8);
+    std::size_t from = 0;
+    for (std::size_t at = text.find(token); at != std::string_view::npos;
+         at = text.find(token, from)) {
+        out.append(text.substr(from, at - from));
+        out.append(with);
+        from = at + token.size();
+    }
+    out.append(text.substr(from));
+    return out;
+}
+
+// Every font-size token "\fs20" as the given size in half-points.
+inline std::string WithFontSize(std::string_view text, int halfPoints) {
+    return ReplaceAll(text, kFontSizeToken, "\\fs" + std::to_string(halfPoints));
+}
 
 } // namespace lumra::rtf
 

@@ -34,4 +34,12 @@ struct SearchState {
     std::int32_t anyHit = 0;
 };
 
+// No search in force: no terms, no hit flags.
+inline void ClearSearchState(SearchState& s) {
+    s.anyHit = 0;
+    s.termCount = 0;
+    s.terms.assign(kMaxTerms + 1, SearchTerm{});
+    s.hitFlags.assign(kPositionCount + 1, HitFlag{});
+}
+
 } // namespace lumra

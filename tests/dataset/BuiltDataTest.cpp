@@ -21,7 +21,9 @@ std::string Slurp(const std::filesystem::path& file) {
     return std::move(s).str();
 }
 
-std::string Built(const std::string& name) { return Slurp(LUMRA_BUILT_PROGRAM_DIR + name); }
+std::string Built(const std::string& name) {
+    return Slurp(LUMRA_BUILT_PROGRAM_DIR + name);
+}
 
 std::vector<std::string> CrLfLines(const std::string& bytes) {
     std::vector<std::string> lines;
@@ -109,9 +111,9 @@ TEST_P(BuiltData, TheUnnumberedVersesOfSura9AreInTheFootnoteOf9_127) {
     // One note on 9:127 and the 15 prostration verses.
     EXPECT_EQ(nfn.size(), 16u);
     for (const auto& [s, v] : {std::pair{7, 206}, {22, 77}, {84, 21}, {96, 19}}) {
-        EXPECT_TRUE(std::any_of(nfn.begin(), nfn.end(), [&](const Numbered& n) {
-            return n.sura == s && n.verse == v;
-        })) << s << ":" << v;
+        EXPECT_TRUE(std::any_of(nfn.begin(), nfn.end(),
+                                [&](const Numbered& n) { return n.sura == s && n.verse == v; }))
+            << s << ":" << v;
     }
 }
 
@@ -188,8 +190,10 @@ TEST(BuiltSwedishData, LettersSurviveTheRoundTrip) {
     const std::string kvt = Built("svkvt.txt");
     const Source& src = SourceOf("sv");
     // Every å, ä and ö of the numbered verses, plus those of the 112 openings.
-    for (const auto& [utf8, byte] : {std::pair{"\xc3\xa5", '\xe5'}, {"\xc3\xa4", '\xe4'},
-                                     {"\xc3\xb6", '\xf6'}, {"\xc3\x85", '\xc5'}}) {
+    for (const auto& [utf8, byte] : {std::pair{"\xc3\xa5", '\xe5'},
+                                     {"\xc3\xa4", '\xe4'},
+                                     {"\xc3\xb6", '\xf6'},
+                                     {"\xc3\x85", '\xc5'}}) {
         const auto count = [&](const std::string& text) {
             long n = 0;
             for (std::size_t at = text.find(utf8); at != std::string::npos;
@@ -217,8 +221,9 @@ TEST(BuiltFigures, OcfCountsAndSumsTheVerses) {
     ASSERT_EQ(ocf.size(), 6u * kPositionCount);
     const auto record = [&](int position) {
         const std::size_t at = 6u * static_cast<std::size_t>(position - 1);
-        const auto byte = [&](std::size_t i) { return static_cast<std::uint32_t>(
-                                                  static_cast<unsigned char>(ocf[at + i])); };
+        const auto byte = [&](std::size_t i) {
+            return static_cast<std::uint32_t>(static_cast<unsigned char>(ocf[at + i]));
+        };
         const auto first = static_cast<std::int16_t>(byte(0) | byte(1) << 8);
         const auto second =
             static_cast<std::int32_t>(byte(2) | byte(3) << 8 | byte(4) << 16 | byte(5) << 24);

@@ -1,7 +1,7 @@
 // The builder's own checks: a sound data set passes, and each kind of damage is caught.
 
-#include "SyntheticSource.h"
 #include "dataset/Checks.h"
+#include "SyntheticSource.h"
 #include "dataset/TextRules.h"
 
 #include <gtest/gtest.h>

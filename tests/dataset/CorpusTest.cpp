@@ -1,9 +1,9 @@
 // Laying the source over the verse positions, the figures and the generated appendices, on a
 // synthetic source whose every text names its own verse.
 
+#include "dataset/Corpus.h"
 #include "SyntheticSource.h"
 #include "dataset/Appendices.h"
-#include "dataset/Corpus.h"
 #include "dataset/Figures.h"
 #include "dataset/TextRules.h"
 #include "dataset/Writers.h"
@@ -73,7 +73,8 @@ TEST(CorpusLayout, SubtitlesOpenEverySuraAndEveryPartInPositionOrder) {
     EXPECT_EQ(LineAt(c.subtitles, 78, 1)->text, "Del 30");
     int previous = 0;
     for (const auto& l : c.subtitles) {
-        const int p = PositionOf(static_cast<std::int16_t>(l.sura), static_cast<std::int16_t>(l.verse));
+        const int p =
+            PositionOf(static_cast<std::int16_t>(l.sura), static_cast<std::int16_t>(l.verse));
         EXPECT_GT(p, previous) << l.sura << ":" << l.verse;
         previous = p;
     }
@@ -147,8 +148,10 @@ TEST(GeneratedAppendices, DescribeThreeSurasEach) {
     TextLog log;
     const std::vector<Appendix> en = GenerateAppendices(MakeSource("en"), kEnglish, log);
     ASSERT_EQ(en.size(), 38u);
-    EXPECT_EQ(en[0].title, "Suras 1\x96" "3");
-    EXPECT_EQ(en[37].title, "Suras 112\x96" "114");
+    EXPECT_EQ(en[0].title, "Suras 1\x96"
+                           "3");
+    EXPECT_EQ(en[37].title, "Suras 112\x96"
+                            "114");
     const std::string& first = en[0].text;
     EXPECT_TRUE(first.starts_with("Sura 1: en name 1 (Al-1)\r\nVerses: 7\r\n"
                                   "Place in the order of revelation: 5\r\n"
@@ -169,7 +172,8 @@ TEST(GeneratedAppendices, DescribeThreeSurasEach) {
     source.suras[3].name = "K\xc3\xa5{r}";
     const std::vector<Appendix> sv = GenerateAppendices(source, kSwedish, log);
     ASSERT_EQ(sv.size(), 38u);
-    EXPECT_EQ(sv[1].title, "Surorna 4\x96" "6");
+    EXPECT_EQ(sv[1].title, "Surorna 4\x96"
+                           "6");
     EXPECT_TRUE(sv[1].text.starts_with("{\\rtf1\\ansi"));
     EXPECT_TRUE(sv[1].text.ends_with("}"));
     EXPECT_NE(sv[1].text.find("{\\b\\cf4 Sura 4: K\\'e5\\{r\\} (Al-4)}\\par"), std::string::npos);

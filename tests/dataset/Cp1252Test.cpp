@@ -53,8 +53,8 @@ TEST(Cp1252Encoding, CharactersWithoutACodeAreReplacedAndCounted) {
 
 TEST(Cp1252Encoding, InvalidUtf8IsRefusedWithItsOffset) {
     TextLog log;
-    for (const std::string bad : {"ab\xc0\xaf", "ab\xed\xa0\x80", "ab\xe2\x82", "ab\xf4\x90\x80\x80",
-                                  "ab\x80", "ab\xe2\x28\xa1"}) {
+    for (const std::string bad : {"ab\xc0\xaf", "ab\xed\xa0\x80", "ab\xe2\x82",
+                                  "ab\xf4\x90\x80\x80", "ab\x80", "ab\xe2\x28\xa1"}) {
         std::size_t offset = 99;
         EXPECT_FALSE(DecodeUtf8(bad, &offset).has_value()) << bad;
         EXPECT_EQ(offset, 2u);
@@ -91,7 +91,9 @@ TEST(RtfRules, TextIsEscapedToSevenBits) {
 
 TEST(DocumentRules, LineEndsBecomeCrLfAndTheMarkOfOrderGoes) {
     TextLog log;
-    EXPECT_EQ(EncodePlainDocument("\xef\xbb\xbf" "a\nb\r\nc\rd\t\xc3\xb6\n", log, "t"),
+    EXPECT_EQ(EncodePlainDocument("\xef\xbb\xbf"
+                                  "a\nb\r\nc\rd\t\xc3\xb6\n",
+                                  log, "t"),
               "a\r\nb\r\nc\r\nd\t\xf6\r\n");
     // Control words stay as written; the letters are escaped.
     EXPECT_EQ(EncodeRtfDocument("{\\rtf1\\b \xc3\xa5\\par}\n", log, "t"),

@@ -160,7 +160,7 @@ TEST(RichTextBox, OneMegabyteDocumentIsShownQuickly) {
     RichTextBox box(&window, QStringLiteral("RTB1"));
     box.setGeometry(0, 0, 400, 300);
     window.show();
-    const std::string rtf = LongList(70000);
+    const std::string rtf = LongList(80000);
     ASSERT_GT(rtf.size(), 1u << 20);
     QElapsedTimer timer;
     timer.start();

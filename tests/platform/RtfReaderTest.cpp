@@ -144,8 +144,9 @@ TEST(RtfReaderCharacters, CodePageBytesUnicodeAndFallbacks) {
     EXPECT_EQ(Shown("{\\rtf \\u8364\\'80x}"), Q(u"€x"));
     EXPECT_EQ(Shown("{\\rtf \\uc2\\u229 abx}"), Q(u"åx"));
     EXPECT_EQ(Shown("{\\rtf \\uc0\\u229 x}"), Q(u"åx"));
-    // \uc belongs to its group; a group end also ends the fallback.
+    // \uc belongs to its group; a group start or end also ends the fallback.
     EXPECT_EQ(Shown("{\\rtf {\\uc2\\u229 ab}\\u229 cd{\\u229}e}"), Q(u"åådåe"));
+    EXPECT_EQ(Shown("{\\rtf \\uc2\\u229{x}y}"), Q(u"åxy"));
     // Negative values count from 65536; a surrogate pair makes one character.
     EXPECT_EQ(Shown("{\\rtf \\u-255?}"), Q(u"\uFF01"));
     EXPECT_EQ(Shown("{\\rtf \\u-10179?\\u-8704?}"), Q(u"\U0001F600"));
@@ -274,7 +275,7 @@ TEST(RtfReaderMalformed, TextAfterTheFaultStillShows) {
         {"{\\rtf \\'4x}", QStringLiteral("x")},
         {"{\\rtf \\123 \\\xe5}", Q(u"123 å")},
         {std::string(kWithNuls, sizeof kWithNuls - 1), QStringLiteral("abc")},
-        {"{\\rtf " + std::string(100000, 'a') + " bb}", QStringLiteral("bb")},
+        {"{\\rtf \\" + std::string(100000, 'a') + "1 bb}", QStringLiteral("bb")},
         {"{\\rtf {\\colortbl;\\red999999999\\green-5\\blue", QString()},
         {"{\\rtf {\\pict\\bin99999999999 aa}}", QString()},
         {"{\\rtf \\u8233?a\\u64976?b\\u65532?c}", Q(u"\r\na\uFFFDb\uFFFDc")},

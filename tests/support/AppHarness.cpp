@@ -59,6 +59,12 @@ bool AppHarness::Start(bool acceptIntroduction) {
     OnNextModal([acceptIntroduction](QWidget* w) {
         QTest::keyClick(w, acceptIntroduction ? Qt::Key_Return : Qt::Key_Escape);
     });
+    if (acceptIntroduction) {
+        // The introduction's two notices are closed as they come.
+        for (int notice = 0; notice < 2; ++notice) {
+            OnNextModal([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
+        }
+    }
     const bool started = app->Start();
     modalActions_.clear();
     modalWatch_.stop();

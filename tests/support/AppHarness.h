@@ -27,7 +27,7 @@ public:
     // unless expectedFingerprint is given.
     Application& Create(int systemLanguageId = 1033, std::string expectedFingerprint = {});
     // Runs the start-up; the start-up window is answered with Esc (or Enter to accept the
-    // introduction).
+    // introduction, whose notices are then closed with Esc).
     bool Start(bool acceptIntroduction = false);
     // Writes, creates and starts with the defaults. Returns the application.
     Application& StartDefault();

@@ -15,7 +15,7 @@ constexpr std::string_view kRtfStart =
 constexpr std::string_view kRtfEnd = "}";
 
 struct SuraFacts {
-    std::string heading; // "Sura 2: The Cow (Al-Baqarah)", UTF-8
+    std::string heading;            // "Sura 2: The Cow (Al-Baqarah)", UTF-8
     std::vector<std::string> lines; // "Verses: 286" ..., UTF-8
     std::string firstVerseLabel;    // "Verse 1: ", UTF-8
     const std::string* firstVerse;  // the source's verse 1, UTF-8
@@ -27,8 +27,7 @@ SuraFacts FactsOf(const SourceText& source, const Wording& w, int s) {
     f.heading = std::string(w.sura) + " " + std::to_string(s) + ": " + sura.name + " (" +
                 sura.transliteration + ")";
     f.lines.push_back(std::string(w.verseCount) + ": " + std::to_string(kSuras.VerseCount[s]));
-    f.lines.push_back(std::string(w.revelation) + ": " +
-                      std::to_string(kSuras.RevelationOrder[s]));
+    f.lines.push_back(std::string(w.revelation) + ": " + std::to_string(kSuras.RevelationOrder[s]));
     const int letters = kSuras.InitialLetters[s];
     std::string initials = std::string(w.initialLetters) + ": ";
     if (letters == 0) {
@@ -48,8 +47,8 @@ std::string PlainText(const std::vector<SuraFacts>& suras, const Language& lang,
     std::string out;
     for (std::size_t i = 0; i < suras.size(); ++i) {
         const SuraFacts& f = suras[i];
-        const std::string place =
-            std::string(lang.code) + " appendix on sura " + std::to_string(firstSura + static_cast<int>(i));
+        const std::string place = std::string(lang.code) + " appendix on sura " +
+                                  std::to_string(firstSura + static_cast<int>(i));
         if (i > 0) {
             out += "\r\n";
         }
@@ -67,8 +66,8 @@ std::string RtfText(const std::vector<SuraFacts>& suras, const Language& lang, T
     std::string out(kRtfStart);
     for (std::size_t i = 0; i < suras.size(); ++i) {
         const SuraFacts& f = suras[i];
-        const std::string place =
-            std::string(lang.code) + " appendix on sura " + std::to_string(firstSura + static_cast<int>(i));
+        const std::string place = std::string(lang.code) + " appendix on sura " +
+                                  std::to_string(firstSura + static_cast<int>(i));
         if (i > 0) {
             out += "\\par\r\n";
         }

@@ -204,8 +204,8 @@ public:
         for (const auto& [name, f] : files_) {
             if (f->bytes.size() > kFileSizeLimit) {
                 Error(name + ": " + std::to_string(f->bytes.size()) +
-                      " bytes, more than the fingerprint reads (" +
-                      std::to_string(kFileSizeLimit) + ")");
+                      " bytes, more than the fingerprint reads (" + std::to_string(kFileSizeLimit) +
+                      ")");
             }
         }
     }

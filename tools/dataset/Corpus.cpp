@@ -92,10 +92,10 @@ Corpus BuildCorpus(const SourceText& source, const Language& lang, TextLog& log)
         corpus.suraNames.push_back(EncodeLine(sura.name, TextUse::Line, log, where) + " (" +
                                    EncodeLine(sura.transliteration, TextUse::Line, log, where) +
                                    ")");
-        corpus.subtitles.push_back({s, FirstVerse(s),
-                                    EncodeLine(sura.name, TextUse::Markup, log, where) + "_" +
-                                        EncodeLine(sura.transliteration, TextUse::Markup, log,
-                                                   where)});
+        corpus.subtitles.push_back(
+            {s, FirstVerse(s),
+             EncodeLine(sura.name, TextUse::Markup, log, where) + "_" +
+                 EncodeLine(sura.transliteration, TextUse::Markup, log, where)});
     }
 
     for (std::size_t i = 0; i < kPartStarts.size(); ++i) {

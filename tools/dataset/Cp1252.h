@@ -12,11 +12,11 @@ namespace lumra::dataset {
 
 // Why a character was changed.
 enum class Change {
-    NotInCp1252,  // no Windows-1252 code: written as an ASCII fallback
-    Control,      // a control character inside a line: written as a blank
-    RtfSpecial,   // "\", "{" or "}" in text the reader puts verbatim into RTF
-    Markup,       // "_" in a subtitle or footnote piece, where it would mean a line break
-    RtfUnicode,   // no Windows-1252 code, kept in RTF as \uN (nothing lost)
+    NotInCp1252, // no Windows-1252 code: written as an ASCII fallback
+    Control,     // a control character inside a line: written as a blank
+    RtfSpecial,  // "\", "{" or "}" in text the reader puts verbatim into RTF
+    Markup,      // "_" in a subtitle or footnote piece, where it would mean a line break
+    RtfUnicode,  // no Windows-1252 code, kept in RTF as \uN (nothing lost)
 };
 
 struct LoggedChange {

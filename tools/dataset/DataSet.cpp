@@ -53,7 +53,8 @@ std::string WrittenAppendix(const LanguageInput& in, std::size_t i, TextLog& log
     }
     std::string text(TrimTrailingSpace(EncodePlainDocument(source, log, name)));
     if (text.find_first_of("\\{}") != std::string::npos) {
-        warnings.push_back(name + ": contains \"\\\", \"{\" or \"}\", which the reader shows as RTF");
+        warnings.push_back(name +
+                           ": contains \"\\\", \"{\" or \"}\", which the reader shows as RTF");
     }
     return text;
 }
@@ -108,6 +109,8 @@ std::vector<OutputFile> BuildLanguageFiles(const LanguageInput& in, TextLog& log
     };
 }
 
-OutputFile BuildFiguresFile() { return {kFiguresFileName, FiguresFile(ComputeFigures())}; }
+OutputFile BuildFiguresFile() {
+    return {kFiguresFileName, FiguresFile(ComputeFigures())};
+}
 
 } // namespace lumra::dataset

@@ -24,8 +24,8 @@ struct Wording {
 };
 
 struct Language {
-    std::string_view code;  // prefix of every file name of the language
-    bool plainAppendices;   // appendices are plain text (else RTF documents)
+    std::string_view code;              // prefix of every file name of the language
+    bool plainAppendices;               // appendices are plain text (else RTF documents)
     std::string_view appendixExtension; // of the hand-written appendix sources
     Wording words;
 };

@@ -84,8 +84,8 @@ SourceText LoadSourceText(const std::filesystem::path& file) {
 std::vector<std::string> HandWrittenFiles(const Language& lang) {
     const std::string dir = std::string(lang.code) + "/";
     const std::string ext = std::string(lang.appendixExtension);
-    return {dir + "appendix1." + ext, dir + "appendix2." + ext, dir + "appendix3." + ext,
-            dir + "appendix-titles.txt", dir + "help.rtf", dir + "ift.txt"};
+    return {dir + "appendix1." + ext,    dir + "appendix2." + ext, dir + "appendix3." + ext,
+            dir + "appendix-titles.txt", dir + "help.rtf",         dir + "ift.txt"};
 }
 
 HandWritten LoadHandWritten(const std::filesystem::path& dataDir, const Language& lang) {

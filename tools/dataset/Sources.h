@@ -13,8 +13,8 @@
 namespace lumra::dataset {
 
 struct SourceSura {
-    std::string name;            // the translated name
-    std::string transliteration; // the Arabic name in Latin letters
+    std::string name;                // the translated name
+    std::string transliteration;     // the Arabic name in Latin letters
     std::vector<std::string> verses; // verse 1 first, numbered the common way
 };
 

@@ -18,7 +18,9 @@ std::u32string Decode(std::string_view utf8, std::string_view place) {
     return std::move(*text);
 }
 
-bool IsControl(char32_t ch) { return ch < 0x20 || ch == 0x7F; }
+bool IsControl(char32_t ch) {
+    return ch < 0x20 || ch == 0x7F;
+}
 
 void AppendRtfChar(std::string& out, char32_t ch, TextLog& log, std::string_view place) {
     char buf[24];
@@ -30,7 +32,8 @@ void AppendRtfChar(std::string& out, char32_t ch, TextLog& log, std::string_view
     } else {
         // \uN takes a signed 16-bit value; characters past U+FFFF go as a surrogate pair.
         const auto unit = [&](unsigned u) {
-            std::snprintf(buf, sizeof buf, "\\u%d?", static_cast<int>(static_cast<std::int16_t>(u)));
+            std::snprintf(buf, sizeof buf, "\\u%d?",
+                          static_cast<int>(static_cast<std::int16_t>(u)));
             out.append(buf);
         };
         out.append("{\\uc1");
@@ -47,8 +50,7 @@ void AppendRtfChar(std::string& out, char32_t ch, TextLog& log, std::string_view
 }
 
 // Calls emit for every character and "\r\n" for every line end (CR LF, CR or LF).
-template <typename Emit>
-std::string MapLines(const std::u32string& text, Emit emit) {
+template <typename Emit> std::string MapLines(const std::u32string& text, Emit emit) {
     std::string out;
     out.reserve(text.size() + text.size() / 16);
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -130,8 +132,8 @@ std::string EncodeRtfDocument(std::string_view utf8, TextLog& log, std::string_v
 }
 
 std::string_view TrimTrailingSpace(std::string_view text) {
-    while (!text.empty() &&
-           (text.back() == '\r' || text.back() == '\n' || text.back() == ' ' || text.back() == '\t')) {
+    while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ' ||
+                             text.back() == '\t')) {
         text.remove_suffix(1);
     }
     return text;

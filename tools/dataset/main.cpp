@@ -64,8 +64,7 @@ int Run(const Options& opt) {
     for (const Language* lang : kLanguages) {
         LanguageInput in;
         in.lang = lang;
-        in.source =
-            LoadSourceText(opt.source / ("quran_" + std::string(lang->code) + ".json"));
+        in.source = LoadSourceText(opt.source / ("quran_" + std::string(lang->code) + ".json"));
         in.handWritten = LoadHandWritten(opt.data, *lang);
         for (OutputFile& f : BuildLanguageFiles(in, log, warnings)) {
             files.push_back(std::move(f));

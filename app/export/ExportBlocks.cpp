@@ -1,0 +1,129 @@
+#include "export/ExportBlocks.h"
+
+#include "reading/SuraTable.h"
+
+namespace lumra {
+
+namespace {
+
+constexpr std::string_view kLeft = "\\par\\plain\\fs24\\ql ";
+constexpr std::string_view kCentre = "\\par\\plain\\fs24\\qc ";
+constexpr std::string_view kTitle = "\\par\\plain\\fs30\\ql ";
+constexpr std::string_view kSubtitleLine = "\\par\\plain\\fs24\\i\\qc ";
+constexpr std::string_view kReferenceStart =
+    "\\par\\pard\\plain\\fs24\\ql \\pard\\plain\\fs24\\ql ";
+constexpr std::string_view kTextPart = "\\pard\\plain\\fs24\\ql ";
+constexpr std::string_view kFootnoteLine = "\\par\\plain\\li284\\fs20\\ql ";
+constexpr std::string_view kCrLf = "\r\n";
+
+constexpr int kRtfStars = 60;
+constexpr int kTextStars = 40;
+
+std::string ReplaceUnderscores(std::string_view text, std::string_view by) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        if (c == '_') {
+            out += by;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+const std::string& TitleLine(const Corpus& corpus, int sura) {
+    static const std::string kNone;
+    const auto index = static_cast<std::size_t>(sura - 1);
+    return sura >= 1 && index < corpus.suraItems.size() ? corpus.suraItems[index] : kNone;
+}
+
+std::string Reference(int position) {
+    const auto p = static_cast<std::int16_t>(position);
+    return "[" + std::to_string(SuraOfPosition(p)) + ":" + std::to_string(VerseOfPosition(p)) + "]";
+}
+
+} // namespace
+
+std::string EmphasisedRtfText(std::string_view text, std::string_view word) {
+    std::string out;
+    out.reserve(text.size() + 64);
+    std::size_t scan = 0;
+    if (!word.empty()) {
+        for (auto at = text.find(word); at != std::string_view::npos; at = text.find(word, scan)) {
+            out += kTextPart;
+            out += text.substr(scan, at - scan);
+            out += "\\b ";
+            out += word;
+            // Past the whole occurrence, so that no part of the word is written twice.
+            scan = at + word.size();
+        }
+    }
+    out += kTextPart;
+    out += text.substr(scan);
+    out += kLeft;
+    return out;
+}
+
+std::string RtfBlock(const ExportSources& sources, int position, bool heading) {
+    const auto& corpus = sources.corpus;
+    const auto& t = sources.texts;
+    const int sura = SuraOfPosition(static_cast<std::int16_t>(position));
+    std::string out;
+    if (heading) {
+        out.append(kLeft).append(kLeft).append(kCentre).append(kRtfStars, '*');
+        out.append(kLeft).append(kLeft).append(kTitle).append(TitleLine(corpus, sura));
+        out.append(kLeft).append(t[86]).append(std::to_string(kSuras.VerseCount[sura]));
+        out.append(kLeft).append(t[87]).append(std::to_string(kSuras.RevelationOrder[sura]));
+        out.append(kLeft);
+    }
+    if (corpus.HasSubtitle(position)) {
+        const std::string& subtitle = corpus.SubtitleOf(position);
+        const auto cut = subtitle.find('_');
+        out.append(kSubtitleLine);
+        if (cut == std::string::npos) {
+            out.append(subtitle);
+        } else {
+            out.append(subtitle, 0, cut).append(kSubtitleLine).append(subtitle, cut + 1);
+        }
+        out.append(kLeft);
+    }
+    out.append(kReferenceStart).append(Reference(position));
+    out.append(sources.inlineReference == 1 ? std::string_view("  ") : kLeft);
+    out.append(EmphasisedRtfText(corpus.verseText[static_cast<std::size_t>(position)], t[68]));
+    if ((corpus.HasFootnote(position) && position < kFirstRtfPositionWithoutFootnote) ||
+        position == kPositionCount) {
+        out.append(kFootnoteLine)
+            .append(ReplaceUnderscores(corpus.FootnoteOf(position), kFootnoteLine))
+            .append(kFootnoteLine);
+    }
+    return out;
+}
+
+std::string TextBlock(const ExportSources& sources, int position, bool heading) {
+    const auto& corpus = sources.corpus;
+    const auto& t = sources.texts;
+    const int sura = SuraOfPosition(static_cast<std::int16_t>(position));
+    std::string out;
+    if (heading) {
+        out.append(kCrLf).append(kTextStars, '*').append(kCrLf).append(kCrLf).append(kCrLf);
+        out.append(TitleLine(corpus, sura)).append(kCrLf);
+        out.append(t[86]).append(std::to_string(kSuras.VerseCount[sura])).append(kCrLf);
+        out.append(t[87]).append(std::to_string(kSuras.RevelationOrder[sura]));
+        out.append(kCrLf).append(kCrLf);
+    }
+    if (corpus.HasSubtitle(position)) {
+        out.append("     ").append(ReplaceUnderscores(corpus.SubtitleOf(position), "\r\n     "));
+        out.append(kCrLf).append(kCrLf);
+    }
+    out.append(Reference(position));
+    out.append(sources.inlineReference == 1 ? std::string_view("  ") : kCrLf);
+    out.append(corpus.verseText[static_cast<std::size_t>(position)]).append(kCrLf);
+    if (corpus.HasFootnote(position)) {
+        out.append(kCrLf).append("   ");
+        out.append(ReplaceUnderscores(corpus.FootnoteOf(position), kCrLf)).append(kCrLf);
+    }
+    return out;
+}
+
+} // namespace lumra

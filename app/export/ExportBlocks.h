@@ -1,0 +1,37 @@
+#pragma once
+// The pieces of an export file: one block per verse position in each format, built from the
+// corpus as stored (nothing is escaped), and the fixed opening and closing of a document.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "corpus/Corpus.h"
+#include "corpus/InterfaceTexts.h"
+
+namespace lumra {
+
+struct ExportSources {
+    const Corpus& corpus;
+    const InterfaceTexts& texts;
+    std::uint8_t inlineReference = 1; // 1: the verse text follows its reference on its line
+};
+
+// Positions from here on get no footnote in rich text; the last position always gets one.
+inline constexpr int kFirstRtfPositionWithoutFootnote = 6331;
+
+inline constexpr std::string_view kRtfOpening = "{\\rtf\\fs24\\b\\qc ";
+inline constexpr std::string_view kRtfClosing = "\\par }\r\n";
+inline constexpr std::string_view kTextBlockEnd = "\r\n";
+inline constexpr std::string_view kTextClosing = "\r\n";
+
+// The block of one position. heading: the position starts a sura of the export (its sura
+// differs from that of the position written before it, or it is the first).
+std::string RtfBlock(const ExportSources& sources, int position, bool heading);
+std::string TextBlock(const ExportSources& sources, int position, bool heading);
+
+// The verse text part of a rich-text block: each occurrence of the word in bold. An empty
+// word has no occurrence.
+std::string EmphasisedRtfText(std::string_view text, std::string_view word);
+
+} // namespace lumra

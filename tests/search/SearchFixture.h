@@ -1,0 +1,86 @@
+#pragma once
+// A reader state on the synthetic corpus with default settings, and a search host that
+// records what a search asked of the windows.
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "MemorySettingsStore.h"
+#include "ReaderState.h"
+#include "SyntheticDataSet.h"
+#include "corpus/CorpusLoader.h"
+#include "search/RunSearch.h"
+#include "settings/Settings.h"
+
+namespace lumra::test {
+
+class SearchFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SyntheticDataSet::Write(folder.Path());
+        for (int n = 1; n <= 145; ++n) {
+            state.texts.Set(n, SyntheticDataSet::InterfaceText("en", n));
+        }
+        auto result = LoadCorpus(folder.Path(), "en", state.texts);
+        ASSERT_TRUE(result.ok()) << result.error.file;
+        state.corpus = std::move(*result.corpus);
+        const MemorySettingsStore empty;
+        state.settings = LoadSettings(empty);
+        state.settings.language = 1;
+    }
+
+    std::string& Verse(int p) { return state.corpus.verseText[static_cast<std::size_t>(p)]; }
+
+    // The positions whose verse-text flag is set.
+    std::vector<int> TextHits() const {
+        std::vector<int> hits;
+        for (int p = 1; p <= kPositionCount; ++p) {
+            if (state.search.hitFlags[static_cast<std::size_t>(p)].textHit == 1) {
+                hits.push_back(p);
+            }
+        }
+        return hits;
+    }
+
+    TempFolder folder;
+    ReaderState state;
+};
+
+class RecordingHost final : public SearchHost {
+public:
+    void ShowBusyPointer() override { calls.push_back("busy"); }
+    void ShowDefaultPointer() override { calls.push_back("arrow"); }
+    void RefillQueryBox(const std::string& text, const std::vector<std::string>& list) override {
+        calls.push_back("refill:" + text);
+        items = list;
+    }
+    void RenderPosition(int position) override {
+        calls.push_back("render:" + std::to_string(position));
+    }
+    void ShowVerseList(const std::string& c, const std::string& document) override {
+        calls.push_back("list");
+        caption = c;
+        lists.push_back(document);
+    }
+
+    std::vector<std::string> calls;
+    std::vector<std::string> items;
+    std::string caption;
+    std::vector<std::string> lists;
+};
+
+// The references "[s:v]" of a list document, in order.
+inline std::vector<std::string> References(const std::string& document) {
+    const std::regex reference(R"(\[\d+:\d+\])");
+    std::vector<std::string> out;
+    for (auto it = std::sregex_iterator(document.begin(), document.end(), reference);
+         it != std::sregex_iterator(); ++it) {
+        out.push_back(it->str());
+    }
+    return out;
+}
+
+} // namespace lumra::test
