@@ -17,12 +17,24 @@ namespace {
 template <int Rows> class ByteCounter {
 public:
     void Add(const unsigned char* bytes, std::size_t count) {
-        for (std::size_t i = 0; i < count; ++i) {
-            ++counts_[row_][bytes[i]];
-            if (++row_ == Rows) {
-                row_ = 0;
+        // The row lives in a local: a store to a counter could alias a member, which would
+        // reload it for every byte. Whole cycles of Rows bytes need no row arithmetic.
+        int row = row_;
+        std::size_t i = 0;
+        for (; i < count && row != 0; ++i) {
+            ++counts_[static_cast<std::size_t>(row)][bytes[i]];
+            row = row + 1 == Rows ? 0 : row + 1;
+        }
+        for (; i + Rows <= count; i += Rows) {
+            for (std::size_t r = 0; r < static_cast<std::size_t>(Rows); ++r) {
+                ++counts_[r][bytes[i + r]];
             }
         }
+        for (; i < count; ++i) {
+            ++counts_[static_cast<std::size_t>(row)][bytes[i]];
+            row = row + 1 == Rows ? 0 : row + 1;
+        }
+        row_ = row;
     }
 
     // Every non-zero counter, row by row and column by column, in upper-case hexadecimal

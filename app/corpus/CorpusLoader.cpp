@@ -62,12 +62,12 @@ void Load(Corpus& c, const std::string& folder, const std::string& code,
     const std::string prefix = folder + code;
 
     const std::string kvt = code + "kvt.txt";
-    const auto verses = ReadLinesOrFail(prefix + "kvt.txt", kvt);
+    auto verses = ReadLinesOrFail(prefix + "kvt.txt", kvt);
     if (verses.size() > static_cast<std::size_t>(kPositionCount)) {
         throw Failure{{kvt, "more than " + std::to_string(kPositionCount) + " lines"}};
     }
     for (std::size_t i = 0; i < verses.size(); ++i) {
-        c.verseText[i + 1] = verses[i];
+        c.verseText[i + 1] = std::move(verses[i]);
     }
 
     const auto figures = ReadOrFail(folder + "Ocf", "Ocf");

@@ -1,5 +1,6 @@
 #include "corpus/DataFile.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -30,24 +31,19 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::uintmax_t
 
 std::vector<std::string> SplitLines(const std::string& bytes) {
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    const std::size_t n = bytes.size();
-    std::size_t i = 0;
-    while (i < n) {
-        const char c = bytes[i];
-        if (c == '\r' || c == '\n') {
-            lines.emplace_back(bytes, start, i - start);
-            if (c == '\r' && i + 1 < n && bytes[i + 1] == '\n') {
-                ++i;
-            }
-            ++i;
-            start = i;
-        } else {
-            ++i;
+    lines.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
+    const char* p = bytes.data();
+    const char* const end = p + bytes.size();
+    while (p < end) {
+        const char* q = p;
+        while (q < end && *q != '\r' && *q != '\n') {
+            ++q;
         }
-    }
-    if (start < n) {
-        lines.emplace_back(bytes, start, n - start);
+        lines.emplace_back(p, q);
+        if (q < end && *q == '\r' && q + 1 < end && q[1] == '\n') {
+            ++q;
+        }
+        p = q + 1;
     }
     return lines;
 }

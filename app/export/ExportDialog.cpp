@@ -1,4 +1,5 @@
 #include "export/ExportDialog.h"
+#include "platform/AccessibleNames.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -190,6 +191,7 @@ void Form7::RefreshCaptions() {
     Label10->setText(FromCp1252(t[112]));
     Option1[0]->setText(FromCp1252(t[113]));
     Option1[1]->setText(FromCp1252(t[114]));
+    NameControlsFromCaptions(*this);
 }
 
 void Form7::ApplyExportDialogColours() {

@@ -1,4 +1,5 @@
 #include "reading/GoToDialog.h"
+#include "platform/AccessibleNames.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -80,6 +81,7 @@ void Form3::RefreshCaptions() {
     Label1->setText(FromCp1252(t[26]));
     Label2->setText(FromCp1252(t[27]));
     Command1->setText(FromCp1252(t[28]));
+    NameControlsFromCaptions(*this);
 }
 
 void Form3::Fill(int position) {

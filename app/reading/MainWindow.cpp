@@ -1,4 +1,5 @@
 #include "reading/MainWindow.h"
+#include "platform/AccessibleNames.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -175,6 +176,7 @@ void Form1::RefreshCaptions() {
     Command11->setText(FromCp1252(t[120]));
     RefreshMarkButtons();
     ArrangeInfoRow();
+    NameControlsFromCaptions(*this);
 }
 
 void Form1::ArrangeInfoRow() {

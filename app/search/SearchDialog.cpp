@@ -1,4 +1,5 @@
 #include "search/SearchDialog.h"
+#include "platform/AccessibleNames.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -53,6 +54,18 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) 
     button->setObjectName(QString::fromLatin1(name));
     button->setFocusPolicy(Qt::TabFocus);
     return button;
+}
+
+// On the window colour with white text. The palette, not a style sheet, keeps the box's mark
+// drawn as usual, on white; a disabled caption is grey but legible.
+void PaintCheckBox(QCheckBox& box, const QColor& colour) {
+    box.setAutoFillBackground(true);
+    box.setBackgroundRole(QPalette::Window);
+    QPalette p = box.palette();
+    p.setColor(QPalette::Window, colour);
+    p.setColor(QPalette::WindowText, Qt::white);
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0xA0, 0xA0, 0xA0));
+    box.setPalette(p);
 }
 
 std::uint8_t Value(const QCheckBox* box) {
@@ -197,17 +210,13 @@ void Form2::ApplySearchDialogColours() {
         QStringLiteral("QGroupBox { background-color: %1; color: #FFFFFF; border: 1px solid "
                        "#FFFFFF; margin-top: 9px; padding-top: 4px; }"
                        "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; "
-                       "color: #FFFFFF; }"
-                       "QCheckBox { background-color: %1; color: #FFFFFF; }")
+                       "color: #FFFFFF; }")
             .arg(c));
     for (QCheckBox* box : {Check1, Check2, Check3, Check4, Check5, Check6}) {
-        PaintOnWindow(*box, colour);
+        PaintCheckBox(*box, colour);
     }
     for (QCheckBox* box : Check7) {
-        // Greyed text stays legible on the window colour.
-        box->setStyleSheet(QStringLiteral("QCheckBox { background-color: %1; color: #FFFFFF; }"
-                                          "QCheckBox:disabled { color: #A0A0A0; }")
-                               .arg(c));
+        PaintCheckBox(*box, colour);
     }
     Command1->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; }").arg(c));
     PaintField(*Combo1, "QComboBox");
@@ -236,6 +245,7 @@ void Form2::RefreshCaptions() {
     for (std::size_t i = 0; i < Check7.size(); ++i) {
         Check7[i]->setText(text(kListTexts[i]));
     }
+    NameControlsFromCaptions(*this);
 }
 
 void Form2::SelectAllText() {

@@ -1,4 +1,5 @@
 #include "search/TopicsDialog.h"
+#include "platform/AccessibleNames.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -140,6 +141,7 @@ void Form9::RefreshCaptions() {
     for (std::size_t i = 0; i < Check1.size(); ++i) {
         Check1[i]->setText(FromCp1252(t[kCheckTexts[i]]));
     }
+    NameControlsFromCaptions(*this);
 }
 
 void Form9::SetCaption(const std::string& cp1252) {

@@ -1,4 +1,5 @@
 #include "settings/SettingsDialog.h"
+#include "platform/AccessibleNames.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -258,6 +259,7 @@ void Form12::RefreshCaptions() {
         Check1[i]->setText(FromCp1252(t[kCheckTexts[i]]));
     }
     PlaceFrameLines();
+    NameControlsFromCaptions(*this);
 }
 
 void Form12::PlaceFrameLines() {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <utility>
 #include <vector>
 
@@ -90,6 +91,28 @@ TEST(ParseQuery, TheScanEndsOnceTerm255HasBegun) {
     EXPECT_EQ(terms[253].first, "t254");
     // Term 255 keeps only the character its operator took with it.
     EXPECT_EQ(terms[254].first, "t");
+}
+
+TEST(ParseQuery, AnyQueryGivesTrimmedNonEmptyTermsWithinTheLimit) {
+    std::mt19937 random(19);
+    const std::string alphabet = "ab +/\\";
+    for (int round = 0; round < 2000; ++round) {
+        std::string query(random() % 700, ' ');
+        for (char& c : query) {
+            c = alphabet[random() % alphabet.size()];
+        }
+        SearchState state;
+        const bool ok = ParseQuery(query, state);
+        ASSERT_EQ(ok, state.termCount >= 1) << query;
+        ASSERT_LE(state.termCount, kMaxTerms);
+        for (int k = 1; k <= state.termCount; ++k) {
+            const std::string& t = state.terms[static_cast<std::size_t>(k)].text;
+            ASSERT_FALSE(t.empty()) << query;
+            ASSERT_NE(t.front(), ' ') << query;
+            ASSERT_NE(t.back(), ' ') << query;
+            ASSERT_EQ(t.find_first_of("+/\\"), std::string::npos) << query;
+        }
+    }
 }
 
 TEST(ParseQuery, ALaterParseLeavesNoTermOfAnEarlierOne) {

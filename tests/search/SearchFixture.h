@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -74,11 +73,24 @@ public:
 
 // The references "[s:v]" of a list document, in order.
 inline std::vector<std::string> References(const std::string& document) {
-    const std::regex reference(R"(\[\d+:\d+\])");
+    auto digits = [&](std::size_t at) {
+        std::size_t end = at;
+        while (end < document.size() && document[end] >= '0' && document[end] <= '9') {
+            ++end;
+        }
+        return end;
+    };
     std::vector<std::string> out;
-    for (auto it = std::sregex_iterator(document.begin(), document.end(), reference);
-         it != std::sregex_iterator(); ++it) {
-        out.push_back(it->str());
+    for (std::size_t open = document.find('['); open != std::string::npos;
+         open = document.find('[', open + 1)) {
+        const std::size_t colon = digits(open + 1);
+        if (colon == open + 1 || colon >= document.size() || document[colon] != ':') {
+            continue;
+        }
+        const std::size_t close = digits(colon + 1);
+        if (close > colon + 1 && close < document.size() && document[close] == ']') {
+            out.push_back(document.substr(open, close - open + 1));
+        }
     }
     return out;
 }

@@ -82,6 +82,8 @@ protected:
         bool ran = false;
         h.OnNextModal([&](QWidget* w) {
             ran = true;
+            // The focus checks need the dialog active, which a busy machine delays.
+            EXPECT_TRUE(QTest::qWaitForWindowActive(w));
             steps(w);
             if (w->isVisible()) {
                 QTest::keyClick(w, Qt::Key_Escape);

@@ -1,0 +1,98 @@
+// lumra_bench: every performance figure of the reader on the program folder of the build, each
+// beside its baseline measured in the same run. Nothing is asked and nothing needs setting:
+// the windows run on the offscreen platform and every start-up box is answered.
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "BenchReport.h"
+#include "BenchStartup.h"
+#include "CoreBenchmarks.h"
+#include "ProcessRuns.h"
+#include "WindowBenchmarks.h"
+
+namespace {
+
+using lumra::bench::Samples;
+
+// Start-ups of the reader and of the empty window in turn, so that both meet the same load.
+void MeasureProcesses(Samples& samples, int runs) {
+    const std::string startup = LUMRA_BENCH_STARTUP_EXE;
+    const std::string minimal = LUMRA_BENCH_MINIMAL_EXE;
+    // One run of each first, so that neither pays for a cold file cache.
+    lumra::bench::RunProcess(startup);
+    lumra::bench::RunProcess(minimal);
+    for (int i = 0; i < runs; ++i) {
+        const auto reader = lumra::bench::RunProcess(startup);
+        if (reader.ok) {
+            samples["startup/process"].push_back(reader.millis);
+            long kb = 0;
+            if (std::sscanf(reader.output.c_str(), "rss_kb %ld", &kb) == 1) {
+                samples["startup/rss"].push_back(static_cast<double>(kb) / 1024.0);
+            }
+        } else {
+            std::fprintf(stderr, "lumra_bench: the start-up program failed\n");
+        }
+        const auto empty = lumra::bench::RunProcess(minimal);
+        if (empty.ok) {
+            samples["startup/minimal-window"].push_back(empty.millis);
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qtApp(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    benchmark::Initialize(&argc, argv);
+
+    QTemporaryDir scratch(QDir::tempPath() + QStringLiteral("/lumra_bench_XXXXXX"));
+    if (!scratch.isValid()) {
+        std::fprintf(stderr, "lumra_bench: no scratch folder\n");
+        return 1;
+    }
+    const std::string folder = lumra::bench::ProgramFolder();
+    lumra::bench::RegisterCoreBenchmarks(folder, scratch.path().toStdString() + "/");
+
+    lumra::bench::StartedReader reader;
+    if (!reader.Start()) {
+        std::fprintf(stderr, "lumra_bench: the reader did not start (end code %d)\n",
+                     reader.endCode);
+        return 1;
+    }
+    lumra::bench::RegisterWindowBenchmarks(reader);
+
+    Samples samples;
+    lumra::bench::CollectingReporter reporter(samples);
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    MeasureProcesses(samples, 9);
+
+    using lumra::bench::Figure;
+    const std::vector<Figure> figures = {
+        {"corpus load, English", "corpus/en", "corpus/en/read-bytes", 3},
+        {"corpus load, Swedish", "corpus/sv", "corpus/sv/read-bytes", 3},
+        {"fingerprint of the 19 files", "fingerprint", "fingerprint/read-bytes", 2},
+        {"one-term search, 3 fields, no case, whole words", "search/one-term",
+         "search/one-term/memmem", 3},
+        {"255-term query", "search/255-terms", "", 100},
+        {"RenderPosition, pane painted", "render-position", "", 1},
+        {"whole-text export, RTF", "export/rtf", "export/rtf/one-write", 3},
+        {"whole-text export, plain text", "export/text", "export/text/one-write", 3},
+        {"hit list of 200 in Form13", "hit-list-200", "", 50},
+        {"start-up, whole process", "startup/process", "startup/minimal-window", 2},
+        {"resident memory after start-up", "startup/rss", "", 80, "MB"},
+    };
+    std::printf("\nProgram folder: %s\n", folder.c_str());
+    const int missed = lumra::bench::PrintTable(figures, samples);
+    std::printf("\n%d target(s) missed\n", missed);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,95 @@
+#include "BenchReport.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace lumra::bench {
+
+void CollectingReporter::ReportRuns(const std::vector<Run>& reports) {
+    std::vector<Run> aggregates;
+    for (const Run& run : reports) {
+        if (run.run_type == Run::RT_Aggregate) {
+            aggregates.push_back(run);
+            continue;
+        }
+        if (run.error_occurred) {
+            continue;
+        }
+        const double perIteration = run.GetAdjustedRealTime() *
+                                    benchmark::GetTimeUnitMultiplier(run.time_unit) /
+                                    benchmark::GetTimeUnitMultiplier(benchmark::kMillisecond);
+        samples_[run.run_name.function_name].push_back(perIteration);
+    }
+    if (!aggregates.empty()) {
+        ConsoleReporter::ReportRuns(aggregates);
+    }
+}
+
+Spread SpreadOf(std::vector<double> values) {
+    Spread s;
+    s.count = static_cast<int>(values.size());
+    if (values.empty()) {
+        return s;
+    }
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    s.median = n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+    s.min = values.front();
+    s.max = values.back();
+    return s;
+}
+
+namespace {
+
+std::string Describe(const Spread& s, const std::string& unit) {
+    char text[128];
+    const double spread = s.median > 0 ? 100.0 * (s.max - s.min) / s.median : 0;
+    std::snprintf(text, sizeof text, "%.3f %s (%.3f..%.3f, ±%.0f%%, n=%d)", s.median, unit.c_str(),
+                  s.min, s.max, spread / 2, s.count);
+    return text;
+}
+
+} // namespace
+
+int PrintTable(const std::vector<Figure>& figures, const Samples& samples) {
+    int missed = 0;
+    std::printf("\n| figure | median (min..max, half range, repetitions) | baseline in the same "
+                "run | ratio | target | met |\n|---|---|---|---|---|---|\n");
+    for (const Figure& f : figures) {
+        const auto it = samples.find(f.measurement);
+        if (it == samples.end() || it->second.empty()) {
+            std::printf("| %s | not measured | | | | no |\n", f.title.c_str());
+            ++missed;
+            continue;
+        }
+        const Spread figure = SpreadOf(it->second);
+        std::string baselineText;
+        std::string ratioText;
+        char target[64];
+        bool met = false;
+        if (f.baseline.empty()) {
+            std::snprintf(target, sizeof target, "at most %g %s", f.limit, f.unit.c_str());
+            met = figure.median <= f.limit;
+        } else {
+            std::snprintf(target, sizeof target, "at most %gx", f.limit);
+            const auto b = samples.find(f.baseline);
+            if (b != samples.end() && !b->second.empty()) {
+                const Spread base = SpreadOf(b->second);
+                baselineText = Describe(base, f.unit);
+                const double ratio = base.median > 0 ? figure.median / base.median : 0;
+                char r[32];
+                std::snprintf(r, sizeof r, "%.2fx", ratio);
+                ratioText = r;
+                met = base.median > 0 && ratio <= f.limit;
+            }
+        }
+        missed += met ? 0 : 1;
+        std::printf("| %s | %s | %s | %s | %s | %s |\n", f.title.c_str(),
+                    Describe(figure, f.unit).c_str(), baselineText.c_str(), ratioText.c_str(),
+                    target, met ? "yes" : "no");
+    }
+    std::fflush(stdout);
+    return missed;
+}
+
+} // namespace lumra::bench

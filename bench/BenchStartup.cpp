@@ -1,0 +1,60 @@
+#include "BenchStartup.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+
+#include "lumra/ExpectedFingerprint.h"
+
+namespace lumra::bench {
+
+std::optional<std::string> MemoryStore::Get(const std::string& section,
+                                            const std::string& key) const {
+    const auto it = values_.find({section, key});
+    if (it == values_.end()) {
+        return std::nullopt;
+    }
+    return it->second;
+}
+
+void MemoryStore::Set(const std::string& section, const std::string& key,
+                      const std::string& value) {
+    values_[{section, key}] = value;
+}
+
+ModalCloser::ModalCloser() {
+    // Every pass of the event loop looks for a modal window; the start-up window is answered
+    // in the same pass that shows it.
+    timer_.setInterval(0);
+    QObject::connect(&timer_, &QTimer::timeout, [] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || !modal->isVisible()) {
+            return;
+        }
+        modal->repaint();
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+}
+
+std::string ProgramFolder() {
+    return LUMRA_BENCH_PROGRAM_DIR;
+}
+
+StartedReader::StartedReader() {
+    ApplicationConfig config;
+    config.programFolder = ProgramFolder();
+    config.expectedFingerprint = kExpectedFingerprint;
+    config.systemLanguageId = 1033;
+    config.randomSeed = 12345;
+    app_ = std::make_unique<Application>(config, store_, prompt_,
+                                         [this](int code) { endCode = code; });
+}
+
+bool StartedReader::Start() {
+    closer_.Start();
+    const bool started = app_->Start();
+    closer_.Stop();
+    return started;
+}
+
+} // namespace lumra::bench

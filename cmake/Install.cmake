@@ -1,0 +1,69 @@
+# Installed layout: a self-contained program folder (the reader, the fingerprint library and
+# the data files side by side, as in build/program), a launcher on the PATH, the desktop entry,
+# the icons and the AppStream metadata. CPack turns the same rules into a .deb.
+include(GNUInstallDirs)
+
+# Packaging takes what the build made; it must not rebuild every test suite first.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+
+set(LUMRA_INSTALL_PROGRAM_DIR "${CMAKE_INSTALL_LIBDIR}/lumra")
+if(CMAKE_INSTALL_LIBDIR MATCHES "/")
+  # A multiarch libdir (lib/x86_64-linux-gnu) would hide the folder; keep it simple.
+  set(LUMRA_INSTALL_PROGRAM_DIR "lib/lumra")
+endif()
+
+if(TARGET Lumra)
+  install(TARGETS Lumra RUNTIME DESTINATION "${LUMRA_INSTALL_PROGRAM_DIR}")
+endif()
+if(TARGET kelvo)
+  install(TARGETS kelvo LIBRARY DESTINATION "${LUMRA_INSTALL_PROGRAM_DIR}" NAMELINK_SKIP)
+endif()
+
+set(_lumra_data_files "${LUMRA_PROGRAM_DIR}/Ocf")
+foreach(lang en sv)
+  foreach(out kvt.txt nst.txt nfn.txt ksn.txt hlp.rtf len aapx apt.txt ift.txt)
+    list(APPEND _lumra_data_files "${LUMRA_PROGRAM_DIR}/${lang}${out}")
+  endforeach()
+endforeach()
+install(FILES ${_lumra_data_files} DESTINATION "${LUMRA_INSTALL_PROGRAM_DIR}")
+
+# The launcher: the reader finds its data beside the real executable.
+set(_lumra_launcher "${CMAKE_BINARY_DIR}/packaging/lumra")
+file(CONFIGURE OUTPUT "${_lumra_launcher}" CONTENT [=[#!/bin/sh
+# Starts the reader from its program folder.
+here=$(dirname "$(readlink -f "$0")")
+exec "$here/../@LUMRA_INSTALL_PROGRAM_DIR@/Lumra" "$@"
+]=] @ONLY)
+install(PROGRAMS "${_lumra_launcher}" DESTINATION "${CMAKE_INSTALL_BINDIR}")
+
+set(_pkg "${PROJECT_SOURCE_DIR}/packaging")
+install(FILES "${_pkg}/lumra.desktop" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+install(FILES "${_pkg}/lumra.svg" DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps")
+foreach(size 48 128)
+  install(FILES "${_pkg}/lumra-${size}.png"
+          DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps"
+          RENAME lumra.png)
+endforeach()
+configure_file("${_pkg}/org.example.lumra.metainfo.xml"
+               "${CMAKE_BINARY_DIR}/packaging/org.example.lumra.metainfo.xml" @ONLY)
+install(FILES "${CMAKE_BINARY_DIR}/packaging/org.example.lumra.metainfo.xml"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
+
+set(CPACK_PACKAGE_NAME lumra)
+set(CPACK_PACKAGE_VENDOR "Lumra developers")
+set(CPACK_PACKAGE_CONTACT "Lumra developers <lumra@lumra.example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY lumra)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_GENERATOR DEB)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION text)
+# The summary comes first on its own; this is the long part.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Lumra shows the Qur'an verse by verse in English or Swedish translation,\nsearches it, marks verses for topics and exports verse ranges.")
+
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# libkelvo.so is our own plugin in the program folder, not a system library.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS "${LUMRA_PROGRAM_DIR}")
+include(CPack)

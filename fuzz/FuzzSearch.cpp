@@ -1,0 +1,78 @@
+// The search path on any query and any verse texts: parsing, scanning the corpus, marking the
+// hits on the page, capitals in the list and the list entry itself.
+//
+// Input: four option bytes, then the query, then up to eight texts, each part ending at "\0\1".
+// The texts become verse texts of positions 1.., with a subtitle and a footnote at position 1.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "FuzzSupport.h"
+#include "reading/PageRenderer.h"
+#include "search/QueryParser.h"
+#include "search/SearchCorpus.h"
+#include "search/VerseList.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace lumra;
+    if (size < 4) {
+        return 0;
+    }
+    const std::uint8_t* bits = data;
+    const std::string_view rest(reinterpret_cast<const char*>(data + 4), size - 4);
+    const auto parts = fuzz::SplitInput(rest, std::string_view("\0\1", 2));
+
+    Settings options;
+    options.compareMode = bits[0] & 1;
+    options.wholeWords = (bits[0] >> 1) & 1;
+    options.searchSubtitles = (bits[0] >> 2) & 1;
+    options.searchVerseText = (bits[0] >> 3) & 1;
+    options.searchFootnotes = (bits[0] >> 4) & 1;
+    options.listAllHits = (bits[0] >> 5) & 1;
+
+    Corpus corpus;
+    for (std::size_t i = 1; i < parts.size() && i <= 8; ++i) {
+        corpus.verseText[i] = std::string(parts[i]);
+    }
+    if (parts.size() > 2) {
+        corpus.subtitles[1] = std::string(parts[2]);
+        corpus.links[1].subtitleLine = 1;
+    }
+    if (parts.size() > 3) {
+        corpus.footnotes[1] = std::string(parts[3]);
+        corpus.links[1].footnoteLine = 1;
+    }
+
+    SearchState state;
+    if (!ParseQuery(parts[0], state)) {
+        return 0;
+    }
+    SearchCorpus(corpus, options, state);
+
+    HighlightStyles styles;
+    for (std::size_t k = 0; k < styles.hitStyle.size(); ++k) {
+        styles.hitStyle[k] = "\\b ";
+        styles.plainStyle[k] = "\\b0 ";
+    }
+    const int kind = bits[1] % 5; // 0 and 4 lie outside the kinds on purpose
+    const int compareMode = bits[2] % 3;
+    for (std::size_t i = 1; i < parts.size() && i <= 8; ++i) {
+        HighlightHits(kind, parts[i], state, compareMode, styles);
+        CapitaliseTerms(parts[i], state, compareMode);
+    }
+
+    VerseListOptions listOptions;
+    listOptions.subtitle = bits[3] & 1;
+    listOptions.footnote = (bits[3] >> 1) & 1;
+    listOptions.sameLine = (bits[3] >> 2) & 1;
+    listOptions.capitalTerms = ((bits[3] >> 3) & 1) != 0 ? &state : nullptr;
+    listOptions.compareMode = compareMode;
+    std::string entries;
+    const int positions[] = {1, 2, 3, kPositionCount};
+    for (int position : positions) {
+        AppendVerseListEntry(entries, corpus, position, listOptions);
+    }
+    VerseListDocument(entries, bits[2]);
+    return 0;
+}

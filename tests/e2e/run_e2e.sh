@@ -1,0 +1,225 @@
+#!/usr/bin/env bash
+# Drives the built reader under a virtual X server with the keyboard only and checks what it
+# leaves behind: the clipboard, the settings file and an exported file.
+# Usage: run_e2e.sh <path to Lumra>   (the data files lie beside the program)
+# Exit codes: 0 passed, 1 failed, 77 skipped (no Xvfb, xdotool or xclip on this machine).
+set -uo pipefail
+
+exe=${1:?usage: run_e2e.sh <path to Lumra>}
+exe=$(cd "$(dirname "$exe")" && pwd)/$(basename "$exe")
+program_dir=$(dirname "$exe")
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+
+for tool in Xvfb xdotool xclip iconv; do
+  if ! command -v "$tool" > /dev/null; then
+    echo "SKIP: $tool is not installed"
+    exit 77
+  fi
+done
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/lumra-e2e.XXXXXX")
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
+export XDG_RUNTIME_DIR=$work/runtime LC_ALL=C.UTF-8 LANG=C.UTF-8 LANGUAGE=
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$work/export"
+chmod 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM SESSION_MANAGER
+settings=$XDG_CONFIG_HOME/Lumra/ZOR.ini
+xvfb_pid=
+app_pid=
+
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2> /dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2> /dev/null
+  wait 2> /dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*"
+  if [ -n "${DISPLAY:-}" ]; then
+    echo "visible windows:"
+    xdotool search --onlyvisible --name '.' getwindowname %@ 2> /dev/null | sed 's/^/  /'
+    # A picture of the screen helps to see which box got in the way.
+    if [ -n "${LUMRA_E2E_SCREENSHOT:-}" ] && command -v import > /dev/null; then
+      import -window root "$LUMRA_E2E_SCREENSHOT" 2> /dev/null
+    fi
+  fi
+  exit 1
+}
+step() { echo "-- $*"; }
+
+# A free display of our own, so that parallel runs never meet.
+for n in $(seq 90 190); do
+  [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset > "$work/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do
+    [ -e "/tmp/.X11-unix/X$n" ] && break
+    kill -0 "$xvfb_pid" 2> /dev/null || break
+    sleep 0.05
+  done
+  if [ -e "/tmp/.X11-unix/X$n" ] && kill -0 "$xvfb_pid" 2> /dev/null; then
+    export DISPLAY=:$n
+    break
+  fi
+  xvfb_pid=
+done
+[ -n "${DISPLAY:-}" ] || fail "no free display for Xvfb"
+
+# Interface text n of the table of language $texts (en or sv), as UTF-8.
+texts=en
+text() {
+  local line
+  if [ "$1" = 36 ]; then # the web address is built in, not read from the table
+    sed -n 's/.*kWebAddress = "\(.*\)";.*/\1/p' "$source_dir/app/corpus/InterfaceTexts.h"
+    return
+  fi
+  line=$(grep -a -m1 "^$(printf '%04d' "$1") " "$program_dir/${texts}ift.txt" | tr -d '\r')
+  printf '%s' "${line:5}" | iconv -f WINDOWS-1252 -t UTF-8
+}
+# Line n of a data file of the program folder, as UTF-8.
+data_line() { sed -n "$2p" "$program_dir/$1" | tr -d '\r' | iconv -f WINDOWS-1252 -t UTF-8; }
+regex_quote() { printf '%s' "$1" | sed 's/[][\.*^$(){}+?|]/\\&/g'; }
+
+# Waits until a visible window with exactly this title exists and gives it the keyboard.
+focus_window() {
+  local title=$1 id= deadline=$((SECONDS + 10))
+  while [ "$SECONDS" -lt "$deadline" ]; do
+    id=$(xdotool search --onlyvisible --name "^$(regex_quote "$title")\$" 2> /dev/null | tail -1)
+    [ -n "$id" ] && break
+    kill -0 "$app_pid" 2> /dev/null || fail "the program ended while waiting for \"$title\""
+    sleep 0.05
+  done
+  [ -n "$id" ] || fail "no window \"$title\" within 10 s"
+  xdotool windowfocus --sync "$id" 2> /dev/null || xdotool windowfocus "$id"
+  window=$id
+}
+keys() { xdotool key --delay 30 "$@"; }
+typed() { xdotool type --delay 30 "$1"; }
+
+clipboard() { xclip -o -selection clipboard 2> /dev/null; }
+# Waits until the clipboard differs from $1 and leaves its content in $clip.
+wait_clipboard_change() {
+  local deadline=$((SECONDS + 5))
+  while [ "$SECONDS" -lt "$deadline" ]; do
+    clip=$(clipboard; printf x)
+    clip=${clip%x}
+    [ "$clip" != "$1" ] && return 0
+    sleep 0.05
+  done
+  fail "the clipboard did not change"
+}
+wait_exit() {
+  local deadline=$((SECONDS + 10))
+  while [ "$SECONDS" -lt "$deadline" ]; do
+    kill -0 "$app_pid" 2> /dev/null || { wait "$app_pid"; app_pid=; return 0; }
+    sleep 0.05
+  done
+  fail "the program did not end after Yes"
+}
+# Value of key in [section] of the settings file (QSettings writes spaces in keys as %20).
+setting() {
+  awk -v section="[$1]" -v key="$2" '
+    /^\[/ { inside = ($0 == section); next }
+    inside { k = $0; sub(/=.*/, "", k); gsub(/%20/, " ", k)
+             if (k == key) { v = $0; sub(/^[^=]*=/, "", v); print v; exit } }' "$settings"
+}
+
+main_title="$(text 1)$(text 45)$(text 100)$(text 49)$(text 100)$(text 36)"
+start_program() {
+  (cd "$work/export" && exec "$exe") > "$work/lumra.log" 2>&1 &
+  app_pid=$!
+  step "start-up window, Esc"
+  focus_window "$(text 45)"
+  keys Escape
+  step "reminder box, Enter"
+  focus_window "$(text 63)"
+  keys Return
+  focus_window "$main_title"
+}
+quit_program() {
+  keys Escape
+  focus_window "$(text 45)"
+  keys Return
+  wait_exit
+}
+
+start_program
+main=$window
+
+step "Home, F10: the first verse on the clipboard"
+keys Home F10
+wait_clipboard_change ""
+verse1=$(data_line enkvt.txt 1)
+[ -n "$verse1" ] || fail "enkvt.txt has no line 1"
+# By default the copy starts with the indented subtitle and puts the text beside the reference.
+case "$clip" in
+  "     "?*$'\r\n\r\n[1:1]  '"$verse1"$'\r\n\r\n') ;;
+  *) fail "verse clipboard: got $(printf '%q' "$clip"), expected it to end with [1:1]  $verse1 and a blank line" ;;
+esac
+
+step "F2, a search in list mode, F10 in the verse list"
+query=praise
+keys F2
+focus_window "$(text 13)"
+typed "$query"
+# Tab order of the dialog: query box, then five option boxes, then "list all hits".
+keys Tab Tab Tab Tab Tab Tab space Return
+# Verse texts are line n = position n; the search ignores case by default.
+hits=$(tr -d '\r' < "$program_dir/enkvt.txt" | grep -a -c -i "$query")
+focus_window "$(text 90)$hits)"
+before=$clip
+keys F10
+wait_clipboard_change "$before"
+listed=$(printf '%s' "$clip" | grep -a -c '^\[[0-9]*:[0-9]*\]')
+[ "$listed" -eq "$hits" ] || fail "the list names $listed verses, $hits verse texts hold \"$query\""
+verse2=$(data_line enkvt.txt 2)
+case "$clip" in
+  *"[1:2]  ${verse2//praise/PRAISE}"*) ;;
+  *) fail "the list lacks 1:2 with the found term in capitals: $(printf '%q' "${clip:0:300}")" ;;
+esac
+keys Escape
+focus_window "$(text 13)"
+keys Escape
+focus_window "$main_title"
+
+step "Z twice, Esc, Yes: the settings are saved"
+keys z z
+quit_program
+[ -f "$settings" ] || fail "no settings file $settings"
+[ "$(setting G_SET vw_fs)" = 12 ] || fail "vw_fs is '$(setting G_SET vw_fs)', expected 12"
+[ "$(setting s_list ' 0')" = "$query" ] || fail "history slot 0 is '$(setting s_list ' 0')'"
+
+step "second start, F4: export 2:1 to 2:5 as rich text"
+start_program
+keys F4
+focus_window "$(text 38)"
+# From sura, from verse, to sura, to verse, then the file name; Enter moves on each time.
+typed 2; keys Return; typed 1; keys Return; typed 2; keys Return; typed 5; keys Return
+typed e2e; keys Return space
+focus_window "$(text 45)"
+keys Return
+focus_window "$(text 38)"
+keys Escape
+focus_window "$main_title"
+out=$work/export/e2e.rtf
+[ -f "$out" ] || fail "no exported file $out (folder holds: $(ls "$work/export"))"
+first=$(head -n 1 "$out" | tr -d '\r' | iconv -f WINDOWS-1252 -t UTF-8)
+v21=$(data_line enkvt.txt 9)
+v26=$(data_line enkvt.txt 14)
+case "$first" in
+  "{\\rtf"*"[2:1]  "*"${v21:0:20}"*"[2:5]  "*) ;;
+  *) fail "first line of the export: $(printf '%q' "${first:0:300}")" ;;
+esac
+case "$first" in *"[2:6]"* | *"$v26"*) fail "the export goes beyond 2:5" ;; esac
+
+step "L, Esc, Yes: the language is saved"
+keys l
+texts=sv
+main_title="$(text 1)$(text 45)$(text 100)$(text 49)$(text 100)$(text 36)"
+focus_window "$main_title"
+quit_program
+[ "$(setting G_SET lang)" = 2 ] || fail "lang is '$(setting G_SET lang)', expected 2"
+
+echo "PASS in ${SECONDS}s"
