@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "Application.h"
+#include "platform/AccessibleNames.h"
 #include "platform/Cp1252Qt.h"
 #include "platform/VirtualKeys.h"
 
@@ -60,6 +61,7 @@ void Form8::RefreshCaptions() {
     CentreLabel(Label1);
     CentreLabel(Label2);
     CentreLabel(Label4);
+    NameControlsFromCaptions(*this);
 }
 
 void Form8::Form_Activate() {

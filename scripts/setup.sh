@@ -4,12 +4,14 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ make qt6-base-dev libgl-dev nlohmann-json3-dev libgtest-dev npm
+packages=(cmake g++ make qt6-base-dev libgl-dev nlohmann-json3-dev libgtest-dev
           fonts-dejavu-core xvfb xdotool xclip dpkg-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
+# npm may come with another Node.js installation (whose package conflicts with Debian's npm).
+command -v npm > /dev/null || missing+=(npm)
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   sudo_cmd=()

@@ -5,6 +5,7 @@
 #include <QSignalBlocker>
 
 #include "Application.h"
+#include "platform/AccessibleNames.h"
 #include "platform/Clipboard.h"
 #include "platform/Cp1252Qt.h"
 #include "platform/RichTextBox.h"
@@ -62,6 +63,7 @@ void Form5::RefreshCaptions() {
     const auto& t = app_.State().texts;
     setWindowTitle(FromCp1252(t[29]));
     Command1->setText(FromCp1252(t[24]));
+    NameControlsFromCaptions(*this);
 }
 
 void Form5::FillAppendixChooser() {

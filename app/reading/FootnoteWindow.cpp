@@ -3,6 +3,7 @@
 #include <QPushButton>
 
 #include "Application.h"
+#include "platform/AccessibleNames.h"
 #include "platform/Clipboard.h"
 #include "platform/Cp1252Qt.h"
 #include "platform/RichTextBox.h"
@@ -41,6 +42,7 @@ void Form4::ApplyFootnoteWindowColours() {
 
 void Form4::RefreshCaptions() {
     Command1->setText(FromCp1252(app_.State().texts[24]));
+    NameControlsFromCaptions(*this);
 }
 
 void Form4::FillPane() {

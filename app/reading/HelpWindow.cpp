@@ -3,6 +3,7 @@
 #include <QPushButton>
 
 #include "Application.h"
+#include "platform/AccessibleNames.h"
 #include "platform/Clipboard.h"
 #include "platform/Cp1252Qt.h"
 #include "platform/RichTextBox.h"
@@ -44,6 +45,7 @@ void Form11::RefreshCaptions() {
     const auto& t = app_.State().texts;
     SetCaption(t[53]);
     SetCloseCaption(t[24]);
+    NameControlsFromCaptions(*this);
 }
 
 void Form11::SetCaption(const std::string& cp1252) {

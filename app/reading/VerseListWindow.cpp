@@ -3,6 +3,7 @@
 #include <QPushButton>
 
 #include "Application.h"
+#include "platform/AccessibleNames.h"
 #include "platform/Clipboard.h"
 #include "platform/Cp1252Qt.h"
 #include "platform/RichTextBox.h"
@@ -48,6 +49,7 @@ void Form13::RefreshCaptions() {
     const auto& t = app_.State().texts;
     SetCaption(t[61]);
     Command1->setText(FromCp1252(t[24]));
+    NameControlsFromCaptions(*this);
 }
 
 void Form13::SetCaption(const std::string& cp1252) {

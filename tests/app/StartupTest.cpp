@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QScrollBar>
 #include <QTest>
 #include <set>
@@ -204,6 +205,32 @@ TEST(MainWindow, CaptionsComeFromTheInterfaceTexts) {
     EXPECT_EQ(text("Command11"), QStringLiteral("en#120"));
     EXPECT_EQ(text("Label3"), QStringLiteral("en#2"));
     EXPECT_EQ(text("Label1"), QStringLiteral("="));
+}
+
+} // namespace
+} // namespace lumra
+
+namespace lumra {
+namespace {
+
+TEST(Accessibility, EveryCaptionedControlOfTheStartedWindowsHasAName) {
+    test::AppHarness h;
+    auto& app = h.StartDefault();
+    std::vector<QWidget*> windows = {&app.MainWindow()};
+    if (app.StartupWindow() != nullptr) {
+        windows.push_back(app.StartupWindow());
+    }
+    int named = 0;
+    for (QWidget* window : windows) {
+        for (auto* button : window->findChildren<QAbstractButton*>()) {
+            if (!button->text().isEmpty()) {
+                EXPECT_EQ(button->accessibleName(), button->text())
+                    << button->objectName().toStdString();
+                ++named;
+            }
+        }
+    }
+    EXPECT_GE(named, 10);
 }
 
 } // namespace
