@@ -148,17 +148,7 @@ void ApplyPosition(QWidget& control, const GeometryRecord& record, float scale) 
     control.move(g.left, g.top);
 }
 
-void CentreWindowOnScreen(QWidget& window) {
-    const QScreen* screen =
-        window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
-        return;
-    }
-    const QRect area = screen->geometry();
-    const QRect frame = window.frameGeometry();
-    const Offset at = CentreOnScreen(area.width(), area.height(), frame.width(), frame.height());
-    window.move(area.x() + at.x, area.y() + at.y);
-}
+void CentreWindowOnScreen(QWidget& window) { CentreOnScreen(window); }
 
 void LayOutMainWindow(Application& app) {
     auto& state = app.State();
