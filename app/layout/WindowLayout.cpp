@@ -148,7 +148,9 @@ void ApplyPosition(QWidget& control, const GeometryRecord& record, float scale) 
     control.move(g.left, g.top);
 }
 
-void CentreWindowOnScreen(QWidget& window) { CentreOnScreen(window); }
+void CentreWindowOnScreen(QWidget& window) {
+    CentreOnScreen(window);
+}
 
 void LayOutMainWindow(Application& app) {
     auto& state = app.State();
