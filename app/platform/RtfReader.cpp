@@ -31,6 +31,15 @@ constexpr int kMaxHalfPoints = 800;     // 400 pt
 constexpr int kMaxTwips = 31680;        // 22 inches
 constexpr double kTwipsPerPixel = 15.0; // 1440 twips an inch at 96 pixels an inch
 constexpr int kMaxUnicodeSkip = 16;
+// Laying out a paragraph costs time growing with the square of its longest run without a
+// break opportunity; a zero-width space after this many characters keeps it linear.
+constexpr int kLongestUnbrokenRun = 200;
+constexpr char16_t kZeroWidthSpace = 0x200B;
+
+bool IsBreakOpportunity(char16_t unit) {
+    return unit == u' ' || unit == u'\t' || unit == u'-' || unit == kZeroWidthSpace ||
+           unit == QChar::LineSeparator;
+}
 
 enum class Align : std::uint8_t { Left, Center, Right, Justify };
 enum class Script : std::uint8_t { Normal, Super, Sub };
@@ -721,6 +730,12 @@ private:
             pendingChars_ = cur_.chars;
             pendingPara_ = cur_.para;
         }
+        if (IsBreakOpportunity(unit)) {
+            unbrokenRun_ = 0;
+        } else if (++unbrokenRun_ > kLongestUnbrokenRun && !QChar::isLowSurrogate(unit)) {
+            pending_.append(QChar(kZeroWidthSpace));
+            unbrokenRun_ = 1;
+        }
         pending_.append(QChar(unit));
     }
 
@@ -754,6 +769,7 @@ private:
         cursor_.insertBlock(BlockFormat(cur_.para), CharFormat(cur_.chars));
         blockPara_ = cur_.para;
         blockHasText_ = false;
+        unbrokenRun_ = 0;
     }
 
     void ApplyBlockFormat(const ParaState& para) {
@@ -829,6 +845,7 @@ private:
     ParaState pendingPara_;
     ParaState blockPara_;
     bool blockHasText_ = false;
+    int unbrokenRun_ = 0;
 
     ParaState cachedPara_;
     QTextBlockFormat cachedBlock_;
@@ -866,6 +883,7 @@ QString ShownText(const QTextDocument& document) {
                 text.append(u'\r').append(u'\n');
                 break;
             case 0x00AD:
+            case kZeroWidthSpace:
                 break;
             case 0x2011:
                 text.append(u'-');
