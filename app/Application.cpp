@@ -7,6 +7,7 @@
 #include "corpus/CorpusLoader.h"
 #include "corpus/DataFileCheck.h"
 #include "export/ExportDialog.h"
+#include "layout/WindowLayout.h"
 #include "platform/KelvoLibrary.h"
 #include "reading/AppendixWindow.h"
 #include "reading/FootnoteWindow.h"
@@ -19,7 +20,6 @@
 #include "search/SearchDialog.h"
 #include "search/Topics.h"
 #include "search/TopicsDialog.h"
-#include "layout/WindowLayout.h"
 #include "settings/Settings.h"
 #include "settings/SettingsDialog.h"
 
@@ -394,8 +394,9 @@ void Application::PrepareHelpWindow() {
 
 void Application::ShowStartupReminder() {
     const auto p = PositionOf(16, 98);
-    prompt_.Show("[16:98]\r\n" + state_.corpus.verseText[static_cast<std::size_t>(p)],
-                 state_.texts[63], PromptIcon::Information, PromptButtons::Ok);
+    prompt_.Show(
+        std::string("[16:98]\r\n").append(state_.corpus.verseText[static_cast<std::size_t>(p)]),
+        state_.texts[63], PromptIcon::Information, PromptButtons::Ok);
 }
 
 bool Application::ConfirmClose() {

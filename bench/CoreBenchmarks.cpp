@@ -51,7 +51,8 @@ Settings SearchOptions() {
 std::string ManyTermQuery(const Corpus& corpus) {
     std::set<std::string> words;
     std::string query;
-    for (const std::string& verse : corpus.verseText) {
+    for (std::size_t v = 0; v < corpus.verseText.size(); ++v) {
+        const std::string_view verse = corpus.verseText[v];
         std::size_t i = 0;
         while (i < verse.size() && words.size() < static_cast<std::size_t>(kMaxTerms)) {
             std::size_t j = i;
@@ -59,7 +60,7 @@ std::string ManyTermQuery(const Corpus& corpus) {
                 ++j;
             }
             if (j - i >= 4) {
-                const std::string word = verse.substr(i, j - i);
+                const std::string word(verse.substr(i, j - i));
                 if (words.insert(word).second) {
                     query += (query.empty() ? "" : "/") + word;
                 }
@@ -139,8 +140,8 @@ void RegisterCoreBenchmarks(const std::string& programFolder, const std::string&
     }
     d->corpus = std::move(*loaded.corpus);
     for (const auto* field : {&d->corpus.verseText, &d->corpus.subtitles, &d->corpus.footnotes}) {
-        for (const std::string& text : *field) {
-            d->allFields += text;
+        for (std::size_t k = 0; k < field->size(); ++k) {
+            d->allFields += (*field)[k];
             d->allFields += '\n';
         }
     }

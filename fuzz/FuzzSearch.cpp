@@ -33,14 +33,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     Corpus corpus;
     for (std::size_t i = 1; i < parts.size() && i <= 8; ++i) {
-        corpus.verseText[i] = std::string(parts[i]);
+        corpus.verseText.Set(i, std::string(parts[i]));
     }
     if (parts.size() > 2) {
-        corpus.subtitles[1] = std::string(parts[2]);
+        corpus.subtitles.Set(1, std::string(parts[2]));
         corpus.links[1].subtitleLine = 1;
     }
     if (parts.size() > 3) {
-        corpus.footnotes[1] = std::string(parts[3]);
+        corpus.footnotes.Set(1, std::string(parts[3]));
         corpus.links[1].footnoteLine = 1;
     }
 

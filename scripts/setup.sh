@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Installs what the build needs (Debian 12 packages), then configures the build folder.
-# Usage: scripts/setup.sh [preset]   (preset: default or asan)
+# Usage: scripts/setup.sh [preset]   (preset: default, asan or fuzz)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make qt6-base-dev libgl-dev nlohmann-json3-dev libgtest-dev
-          fonts-dejavu-core xvfb xdotool xclip dpkg-dev)
+          fonts-dejavu-core xvfb xdotool xclip dpkg-dev libbenchmark-dev)
+# The fuzzers need clang and its libFuzzer runtime.
+[ "${1:-default}" = fuzz ] && packages+=(clang-14 libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

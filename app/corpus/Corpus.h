@@ -4,8 +4,10 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "corpus/TextTable.h"
 #include "reading/SuraTable.h"
 
 namespace lumra {
@@ -25,23 +27,23 @@ struct VerseFigures {
 };
 
 struct Corpus {
-    std::vector<std::string> verseText = std::vector<std::string>(kPositionCount + 1);
+    TextTable verseText = TextTable(kPositionCount + 1);
     std::vector<VerseLink> links = std::vector<VerseLink>(kPositionCount + 1);
-    std::vector<std::string> subtitles = std::vector<std::string>(kMaxSubtitles + 1);
-    std::vector<std::string> footnotes = std::vector<std::string>(kMaxFootnotes + 1);
+    TextTable subtitles = TextTable(kMaxSubtitles + 1);
+    TextTable footnotes = TextTable(kMaxFootnotes + 1);
     std::vector<VerseFigures> figures = std::vector<VerseFigures>(kPositionCount + 1);
-    std::vector<std::string> appendices = std::vector<std::string>(kAppendixCount + 1);
+    TextTable appendices = TextTable(kAppendixCount + 1);
     std::string helpText;
     // The items of the sura chooser (item k-1 is sura k) and of the appendix chooser.
     std::vector<std::string> suraItems;
     std::vector<std::string> appendixItems;
 
     // Subtitle and footnote of a position; empty when it has none.
-    const std::string& SubtitleOf(int position) const {
+    std::string_view SubtitleOf(int position) const {
         return subtitles[static_cast<std::size_t>(
             links[static_cast<std::size_t>(position)].subtitleLine)];
     }
-    const std::string& FootnoteOf(int position) const {
+    std::string_view FootnoteOf(int position) const {
         return footnotes[static_cast<std::size_t>(
             links[static_cast<std::size_t>(position)].footnoteLine)];
     }

@@ -31,10 +31,9 @@ std::vector<std::string> ReadLinesOrFail(const std::string& path, const std::str
 }
 
 // The sura and verse in characters 1-6 of a subtitle or footnote line, as a verse position.
-int PositionOfKey(const std::string& line, const std::string& name, std::size_t lineNumber) {
-    const std::string_view view(line);
-    const auto sura = LenientInteger(view.substr(0, std::min<std::size_t>(3, view.size())));
-    const auto verse = view.size() > 3 ? LenientInteger(view.substr(3, 3)) : 0;
+int PositionOfKey(std::string_view line, const std::string& name, std::size_t lineNumber) {
+    const auto sura = LenientInteger(line.substr(0, std::min<std::size_t>(3, line.size())));
+    const auto verse = line.size() > 3 ? LenientInteger(line.substr(3, 3)) : 0;
     if (sura < 1 || sura > kSuraCount || verse < FirstVerse(static_cast<int>(sura)) ||
         verse > LastVerse(static_cast<int>(sura))) {
         throw Failure{{name, "line " + std::to_string(lineNumber) + " names no verse of the text"}};
@@ -42,19 +41,34 @@ int PositionOfKey(const std::string& line, const std::string& name, std::size_t 
     return PositionOf(static_cast<std::int16_t>(sura), static_cast<std::int16_t>(verse));
 }
 
-// Subtitles and footnotes share one layout: "SSSVVV text".
-void LoadNotes(const std::string& path, const std::string& name, int capacity,
-               std::vector<std::string>& table, std::vector<VerseLink>& links,
-               std::int16_t VerseLink::*field) {
-    const auto lines = ReadLinesOrFail(path, name);
-    if (lines.size() > static_cast<std::size_t>(capacity)) {
+// The lines of a file that the table will hold, at most capacity of them.
+std::vector<TextTable::Span> LineSpansOrFail(const std::string& bytes, const std::string& name,
+                                             std::size_t capacity) {
+    auto lines = LineSpans(bytes);
+    if (lines.empty()) {
+        throw Failure{{name, "empty"}};
+    }
+    if (lines.size() > capacity) {
         throw Failure{{name, "more than " + std::to_string(capacity) + " lines"}};
     }
+    return lines;
+}
+
+// Subtitles and footnotes share one layout: "SSSVVV text".
+void LoadNotes(const std::string& path, const std::string& name, int capacity, TextTable& table,
+               std::vector<VerseLink>& links, std::int16_t VerseLink::*field) {
+    auto bytes = ReadOrFail(path, name);
+    auto lines = LineSpansOrFail(bytes, name, static_cast<std::size_t>(capacity));
+    const std::string_view all(bytes);
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const auto position = PositionOfKey(lines[i], name, i + 1);
+        auto& line = lines[i];
+        const auto position = PositionOfKey(all.substr(line.offset, line.length), name, i + 1);
         links[static_cast<std::size_t>(position)].*field = static_cast<std::int16_t>(i + 1);
-        table[i + 1] = lines[i].size() > 7 ? lines[i].substr(7) : std::string();
+        // The text begins after the key and its blank.
+        line =
+            line.length > 7 ? TextTable::Span{line.offset + 7, line.length - 7} : TextTable::Span{};
     }
+    table.Adopt(std::move(bytes), lines);
 }
 
 void Load(Corpus& c, const std::string& folder, const std::string& code,
@@ -62,13 +76,9 @@ void Load(Corpus& c, const std::string& folder, const std::string& code,
     const std::string prefix = folder + code;
 
     const std::string kvt = code + "kvt.txt";
-    auto verses = ReadLinesOrFail(prefix + "kvt.txt", kvt);
-    if (verses.size() > static_cast<std::size_t>(kPositionCount)) {
-        throw Failure{{kvt, "more than " + std::to_string(kPositionCount) + " lines"}};
-    }
-    for (std::size_t i = 0; i < verses.size(); ++i) {
-        c.verseText[i + 1] = std::move(verses[i]);
-    }
+    auto verses = ReadOrFail(prefix + "kvt.txt", kvt);
+    const auto verseLines = LineSpansOrFail(verses, kvt, static_cast<std::size_t>(kPositionCount));
+    c.verseText.Adopt(std::move(verses), verseLines);
 
     const auto figures = ReadOrFail(folder + "Ocf", "Ocf");
     if (figures.size() < kFigureRecordBytes * kPositionCount) {
@@ -97,11 +107,12 @@ void Load(Corpus& c, const std::string& folder, const std::string& code,
 
     // The last byte of the help file is not part of the document.
     const std::string hlp = code + "hlp.rtf";
-    const auto help = ReadOrFail(prefix + "hlp.rtf", hlp);
+    auto help = ReadOrFail(prefix + "hlp.rtf", hlp);
     if (help.empty()) {
         throw Failure{{hlp, "empty"}};
     }
-    c.helpText = help.substr(0, help.size() - 1);
+    help.pop_back();
+    c.helpText = std::move(help);
 
     const std::string len = code + "len";
     const auto lengths = ReadOrFail(prefix + "len", len);
@@ -109,16 +120,18 @@ void Load(Corpus& c, const std::string& folder, const std::string& code,
         throw Failure{{len, "shorter than " + std::to_string(kAppendixCount) + " records"}};
     }
     const std::string aapx = code + "aapx";
-    const auto appendices = ReadOrFail(prefix + "aapx", aapx);
+    auto appendices = ReadOrFail(prefix + "aapx", aapx);
+    std::vector<TextTable::Span> parts;
     std::size_t offset = 0;
     for (std::size_t r = 0; r < static_cast<std::size_t>(kAppendixCount); ++r) {
         const auto length = ReadInt32LE(lengths, r * kLengthRecordBytes);
         if (length < 0 || static_cast<std::size_t>(length) > appendices.size() - offset) {
             throw Failure{{aapx, "shorter than " + len + " says"}};
         }
-        c.appendices[r + 1] = appendices.substr(offset, static_cast<std::size_t>(length));
+        parts.push_back({static_cast<std::uint32_t>(offset), static_cast<std::uint32_t>(length)});
         offset += static_cast<std::size_t>(length);
     }
+    c.appendices.Adopt(std::move(appendices), parts);
 
     const std::string apt = code + "apt.txt";
     const auto titles = ReadLinesOrFail(prefix + "apt.txt", apt);

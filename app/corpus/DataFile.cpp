@@ -1,49 +1,87 @@
 #include "corpus/DataFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
+#include <cerrno>
+#include <cstring>
 
 namespace lumra {
 
 std::optional<std::string> ReadWholeFile(const std::string& path, std::uintmax_t maxBytes) {
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    if (ec || !std::filesystem::is_regular_file(status)) {
+    // Non-blocking, so that a pipe or device of the name cannot hang the open; fstat on the
+    // open file then refuses anything but a regular file.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
         return std::nullopt;
     }
-    const auto size = std::filesystem::file_size(path, ec);
-    if (ec || size > maxBytes) {
+    struct FdCloser {
+        int fd;
+        ~FdCloser() { ::close(fd); }
+    } closer{fd};
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0 ||
+        static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
         return std::nullopt;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(size));
-    if (static_cast<std::uintmax_t>(in.gcount()) != size) {
-        return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(info.st_size), '\0');
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return std::nullopt; // cut short while being read
+        }
+        done += static_cast<std::size_t>(n);
     }
     return bytes;
 }
 
-std::vector<std::string> SplitLines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    lines.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
-    const char* p = bytes.data();
-    const char* const end = p + bytes.size();
+std::vector<TextTable::Span> LineSpans(std::string_view bytes) {
+    const char* const begin = bytes.data();
+    const char* const end = begin + bytes.size();
+    auto next = [end](const char* from, char c) {
+        const void* at = std::memchr(from, c, static_cast<std::size_t>(end - from));
+        return at != nullptr ? static_cast<const char*>(at) : end;
+    };
+    std::size_t count = 1;
+    for (const char* lf = next(begin, '\n'); lf < end; lf = next(lf + 1, '\n')) {
+        ++count;
+    }
+    std::vector<TextTable::Span> lines;
+    lines.reserve(count);
+    // memchr finds each terminator with wide compares; the next CR and LF are kept until
+    // passed, so a file with only one kind is still scanned once.
+    const char* p = begin;
+    const char* cr = next(p, '\r');
+    const char* lf = next(p, '\n');
     while (p < end) {
-        const char* q = p;
-        while (q < end && *q != '\r' && *q != '\n') {
-            ++q;
+        if (cr < p) {
+            cr = next(p, '\r');
         }
-        lines.emplace_back(p, q);
+        if (lf < p) {
+            lf = next(p, '\n');
+        }
+        const char* q = std::min(cr, lf);
+        lines.push_back({static_cast<std::uint32_t>(p - begin), static_cast<std::uint32_t>(q - p)});
         if (q < end && *q == '\r' && q + 1 < end && q[1] == '\n') {
             ++q;
         }
         p = q + 1;
+    }
+    return lines;
+}
+
+std::vector<std::string> SplitLines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    const auto spans = LineSpans(bytes);
+    lines.reserve(spans.size());
+    for (const auto& s : spans) {
+        lines.emplace_back(bytes.substr(s.offset, s.length));
     }
     return lines;
 }

@@ -5,7 +5,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "corpus/TextTable.h"
 
 namespace lumra {
 
@@ -17,7 +20,9 @@ std::optional<std::string> ReadWholeFile(const std::string& path,
 
 // The lines of a text file's bytes. An empty file has no line at all (reading one fails);
 // a final line terminator does not start another line.
-std::vector<std::string> SplitLines(const std::string& bytes);
+std::vector<std::string> SplitLines(std::string_view bytes);
+// The same lines as spans of bytes, which must be shorter than 4 GiB.
+std::vector<TextTable::Span> LineSpans(std::string_view bytes);
 
 // Little-endian fields of fixed-size binary records.
 std::int16_t ReadInt16LE(const std::string& bytes, std::size_t offset);

@@ -78,7 +78,7 @@ std::string RtfBlock(const ExportSources& sources, int position, bool heading) {
         out.append(kLeft);
     }
     if (corpus.HasSubtitle(position)) {
-        const std::string& subtitle = corpus.SubtitleOf(position);
+        const std::string_view subtitle = corpus.SubtitleOf(position);
         const auto cut = subtitle.find('_');
         out.append(kSubtitleLine);
         if (cut == std::string::npos) {

@@ -110,7 +110,7 @@ void AppendVerse(std::string& body, const ReaderState& state, int position, int 
     body += ']';
     body += rtf::kReferenceSuffix;
     body += rtf::kBodyParagraph;
-    const std::string& text = state.corpus.verseText[static_cast<std::size_t>(position)];
+    const std::string_view text = state.corpus.verseText[static_cast<std::size_t>(position)];
     if (state.search.hitFlags[static_cast<std::size_t>(position)].textHit == 1) {
         body += HighlightHits(kVerseTextKind, text, state.search, state.settings.compareMode,
                               state.styles);
@@ -130,7 +130,7 @@ void BuildFootnote(RenderedPage& page, const ReaderState& state, int position) {
     page.footnoteCaption =
         state.texts[89] + std::to_string(page.sura) + ":" + std::to_string(page.verse);
     std::string body(rtf::kFootnotePrefix);
-    const std::string& note = corpus.FootnoteOf(position);
+    const std::string_view note = corpus.FootnoteOf(position);
     if (state.search.hitFlags[static_cast<std::size_t>(position)].footnoteHit == 1) {
         body += HighlightHits(kFootnoteKind, note, state.search, state.settings.compareMode,
                               state.styles);

@@ -19,7 +19,7 @@ template <typename Found> int Walk(int start, int step, Found found) {
 }
 
 // Every "_" of a note as a line break followed by indent.
-std::string WithLineBreaks(const std::string& text, const char* indent) {
+std::string WithLineBreaks(std::string_view text, const char* indent) {
     std::string out;
     out.reserve(text.size() + 16);
     for (const char c : text) {

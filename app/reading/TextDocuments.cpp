@@ -43,8 +43,8 @@ std::string AppendixDocument(const Corpus& corpus, const Language& language, int
     if (number < 1 || static_cast<std::size_t>(number) >= corpus.appendices.size()) {
         return {};
     }
-    const std::string& text = corpus.appendices[static_cast<std::size_t>(number)];
-    return language.plainAppendix == 1 ? FramePlainText(text) : text;
+    const std::string_view text = corpus.appendices[static_cast<std::size_t>(number)];
+    return language.plainAppendix == 1 ? FramePlainText(text) : std::string(text);
 }
 
 std::string FootnoteDocument(std::string_view footnoteRtf, int viewFontSize) {

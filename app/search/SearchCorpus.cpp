@@ -9,12 +9,10 @@ namespace lumra {
 
 namespace {
 
-const std::string kNoText;
-
-const std::string& Entry(const std::vector<std::string>& table, int line) {
+std::string_view Entry(const TextTable& table, int line) {
     return line >= 1 && static_cast<std::size_t>(line) < table.size()
                ? table[static_cast<std::size_t>(line)]
-               : kNoText;
+               : std::string_view();
 }
 
 struct PreparedTerm {
@@ -33,7 +31,7 @@ public:
         }
     }
 
-    bool Hits(const std::string& text) {
+    bool Hits(std::string_view text) {
         if (text.empty()) {
             return false; // terms are never empty
         }
@@ -87,9 +85,9 @@ private:
 
 } // namespace
 
-const std::string& FieldText(const Corpus& corpus, SearchField field, int position) {
+std::string_view FieldText(const Corpus& corpus, SearchField field, int position) {
     if (position < 1 || static_cast<std::size_t>(position) >= corpus.links.size()) {
-        return kNoText;
+        return {};
     }
     const auto p = static_cast<std::size_t>(position);
     switch (field) {
@@ -100,7 +98,7 @@ const std::string& FieldText(const Corpus& corpus, SearchField field, int positi
     case SearchField::VerseText:
         break;
     }
-    return p < corpus.verseText.size() ? corpus.verseText[p] : kNoText;
+    return p < corpus.verseText.size() ? corpus.verseText[p] : std::string_view();
 }
 
 void SearchCorpus(const Corpus& corpus, const Settings& options, SearchState& state) {

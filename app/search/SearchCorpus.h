@@ -13,7 +13,7 @@ enum class SearchField { Subtitle, VerseText, Footnote };
 
 // The text of a field of a position; empty when the position has none (or its link names
 // no entry of the table).
-const std::string& FieldText(const Corpus& corpus, SearchField field, int position);
+std::string_view FieldText(const Corpus& corpus, SearchField field, int position);
 
 // Sets the hit flags of every position for the fields the options switch on; the flags of
 // the other fields stay as they are (0 after ClearSearchState). A field hits when no excluded

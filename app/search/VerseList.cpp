@@ -82,7 +82,7 @@ void AppendVerseListEntry(std::string& out, const Corpus& corpus, int position,
     out += std::to_string(VerseOfPosition(p));
     out += ']';
     out += options.sameLine ? "  " : "\\par ";
-    const std::string& verse = FieldText(corpus, SearchField::VerseText, position);
+    const std::string_view verse = FieldText(corpus, SearchField::VerseText, position);
     if (options.capitalTerms != nullptr) {
         out += CapitaliseTerms(verse, *options.capitalTerms, options.compareMode);
     } else {

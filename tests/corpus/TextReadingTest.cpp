@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <random>
+
+#include "SyntheticDataSet.h"
 #include "corpus/DataFile.h"
 #include "corpus/LenientNumber.h"
 
@@ -49,6 +55,65 @@ TEST(SplitLines, AcceptsCrLfLfAndCr) {
     EXPECT_EQ(SplitLines("a\r\n\r\nb"), (V{"a", "", "b"}));
     EXPECT_EQ(SplitLines("\r\n"), (V{""}));
     EXPECT_TRUE(SplitLines("").empty());
+}
+
+// Byte by byte, the plainest reading of the line rule, to hold the fast split against.
+std::vector<std::string> SplitLinesSlowly(const std::string& bytes) {
+    std::vector<std::string> lines;
+    std::string line;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r' || bytes[i] == '\n') {
+            lines.push_back(line);
+            line.clear();
+            if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
+                ++i;
+            }
+        } else {
+            line += bytes[i];
+        }
+    }
+    if (!line.empty()) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+TEST(SplitLines, MixedTerminatorsEachEndOneLine) {
+    using V = std::vector<std::string>;
+    EXPECT_EQ(SplitLines("a\rb\nc\r\nd"), (V{"a", "b", "c", "d"}));
+    EXPECT_EQ(SplitLines("\n\r"), (V{"", ""}));
+    EXPECT_EQ(SplitLines("\r\r\n"), (V{"", ""}));
+    EXPECT_EQ(SplitLines("x\r"), (V{"x"}));
+    std::mt19937 random(4242);
+    const char alphabet[] = {'a', 'b', '\r', '\n'};
+    for (int round = 0; round < 2000; ++round) {
+        std::string bytes(random() % 40, 'a');
+        for (char& c : bytes) {
+            c = alphabet[random() % 4];
+        }
+        ASSERT_EQ(SplitLines(bytes), SplitLinesSlowly(bytes)) << round;
+    }
+}
+
+TEST(ReadWholeFile, ReadsRegularFilesOnlyAndWithinTheLimit) {
+    test::TempFolder folder;
+    const std::string file = folder.Path() + "data";
+    const std::string bytes = std::string("one\r\ntwo\0three", 15) + std::string(70000, 'x');
+    test::WriteFile(file, bytes);
+    EXPECT_EQ(ReadWholeFile(file), bytes);
+    EXPECT_EQ(ReadWholeFile(file, bytes.size()), bytes);
+    EXPECT_EQ(ReadWholeFile(file, bytes.size() - 1), std::nullopt);
+    test::WriteFile(file, "");
+    EXPECT_EQ(ReadWholeFile(file), std::string());
+
+    EXPECT_EQ(ReadWholeFile(folder.Path() + "missing"), std::nullopt);
+    std::filesystem::create_directory(folder.Path() + "folder");
+    EXPECT_EQ(ReadWholeFile(folder.Path() + "folder"), std::nullopt);
+    // A pipe without a writer would block an ordinary open for ever.
+    const std::string pipe = folder.Path() + "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(ReadWholeFile(pipe), std::nullopt);
+    EXPECT_EQ(ReadWholeFile("/dev/zero"), std::nullopt);
 }
 
 TEST(BinaryFields, LittleEndianTwosComplement) {

@@ -37,6 +37,10 @@ trap cleanup EXIT
 
 fail() {
   echo "FAIL: $*"
+  if [ -s "$work/lumra.log" ]; then
+    echo "the program's output:"
+    head -n 60 "$work/lumra.log" | sed 's/^/  /'
+  fi
   if [ -n "${DISPLAY:-}" ]; then
     echo "visible windows:"
     xdotool search --onlyvisible --name '.' getwindowname %@ 2> /dev/null | sed 's/^/  /'

@@ -50,11 +50,11 @@ protected:
 
     // Gives the position a subtitle or footnote of its own (a line of the tables kept free).
     void SetSubtitle(int position, const std::string& text) {
-        corpus.subtitles[kMaxSubtitles] = text;
+        corpus.subtitles.Set(kMaxSubtitles, text);
         corpus.links[static_cast<std::size_t>(position)].subtitleLine = kMaxSubtitles;
     }
     void SetFootnote(int position, const std::string& text, int line) {
-        corpus.footnotes[static_cast<std::size_t>(line)] = text;
+        corpus.footnotes.Set(static_cast<std::size_t>(line), text);
         corpus.links[static_cast<std::size_t>(position)].footnoteLine =
             static_cast<std::int16_t>(line);
     }

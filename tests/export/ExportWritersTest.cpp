@@ -143,7 +143,7 @@ TEST_F(ExportWritersTest, SubtitleLinesInBothFormats) {
 TEST_F(ExportWritersTest, TheEmphasisedWordIsBoldInRichTextOnly) {
     texts.Set(68, "mercy");
     const int p = PositionOf(2, 20);
-    corpus.verseText[static_cast<std::size_t>(p)] = "Lord of mercy";
+    corpus.verseText.Set(static_cast<std::size_t>(p), "Lord of mercy");
     const std::string reference = RtfReference("[2:20]", true);
     // Ending with the word still ends the paragraph.
     EXPECT_EQ(Export(p, p, true), kRtfOpen + RtfHeading(2) + reference + kText +
@@ -151,17 +151,17 @@ TEST_F(ExportWritersTest, TheEmphasisedWordIsBoldInRichTextOnly) {
     EXPECT_EQ(Export(p, p, false), TextHeading(2) + "[2:20]  Lord of mercy\r\n\r\n\r\n");
 
     // Every occurrence, adjacent ones too, each written exactly once; case counts.
-    corpus.verseText[static_cast<std::size_t>(p)] = "mercy and mercymercy, Mercy.";
+    corpus.verseText.Set(static_cast<std::size_t>(p), "mercy and mercymercy, Mercy.");
     EXPECT_EQ(Export(p, p, true), kRtfOpen + RtfHeading(2) + reference + kText + "\\b mercy" +
                                       kText + " and \\b mercy" + kText + "\\b mercy" + kText +
                                       ", Mercy." + kPar + kRtfClose);
 
     // A word with a Windows-1252 letter, and a word that is not there.
     texts.Set(68, "barmh\xE4rtig");
-    corpus.verseText[static_cast<std::size_t>(p)] = "Den barmh\xE4rtige";
+    corpus.verseText.Set(static_cast<std::size_t>(p), "Den barmh\xE4rtige");
     EXPECT_EQ(Export(p, p, true), kRtfOpen + RtfHeading(2) + reference + kText + "Den " +
                                       "\\b barmh\xE4rtig" + kText + "e" + kPar + kRtfClose);
-    corpus.verseText[static_cast<std::size_t>(p)] = "no such word";
+    corpus.verseText.Set(static_cast<std::size_t>(p), "no such word");
     EXPECT_EQ(Export(p, p, true),
               kRtfOpen + RtfHeading(2) + reference + kText + "no such word" + kPar + kRtfClose);
     // An empty word marks nothing (and does not loop).

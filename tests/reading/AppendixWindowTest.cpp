@@ -195,7 +195,7 @@ TEST(PlainAppendixFraming, KeepsLineBreaksAndShowsRtfCharactersAsText) {
 
 TEST(PlainAppendixFraming, TheLanguageFlagDecidesAndBadNumbersGiveNothing) {
     Corpus corpus;
-    corpus.appendices[7] = "a\r\nb";
+    corpus.appendices.Set(7, "a\r\nb");
     EXPECT_EQ(AppendixDocument(corpus, kLanguages[1], 7), FramePlainText("a\r\nb"));
     EXPECT_EQ(AppendixDocument(corpus, kLanguages[2], 7), "a\r\nb");
     EXPECT_EQ(AppendixDocument(corpus, kLanguages[1], 0), "");

@@ -150,7 +150,7 @@ TEST_F(FootnoteWindowTest, FollowsTheReaderWhileItIsOpen) {
 
 TEST(FootnoteClipText, UnderscoresBecomeLineBreaksAndAnyPositionIsSafe) {
     Corpus corpus;
-    corpus.footnotes[3] = "first_second_";
+    corpus.footnotes.Set(3, "first_second_");
     corpus.links[10].footnoteLine = 3;
     corpus.links[11].footnoteLine = 999; // beyond the table
     corpus.links[12].footnoteLine = -4;

@@ -378,9 +378,9 @@ TEST_F(MainWindowTest, F10CopiesTheVerseWithAllViewOptions) {
     auto& settings = app->State().settings;
     settings.viewOptions = {1, 1, 1, 0};
     auto& corpus = app->State().corpus;
-    corpus.footnotes[static_cast<std::size_t>(corpus.links[8].footnoteLine)] = "unused";
+    corpus.footnotes.Set(static_cast<std::size_t>(corpus.links[8].footnoteLine), "unused");
     corpus.links[8].footnoteLine = corpus.links[150].footnoteLine; // 2:0 gets a footnote too
-    corpus.footnotes[static_cast<std::size_t>(corpus.links[150].footnoteLine)] = "n1_n2";
+    corpus.footnotes.Set(static_cast<std::size_t>(corpus.links[150].footnoteLine), "n1_n2");
     form->RenderPosition(8);
     Press(Qt::Key_F10);
     EXPECT_EQ(QGuiApplication::clipboard()->text(),

@@ -77,7 +77,8 @@ TEST_F(PageRendering, AnOpeningShowsVerseZeroAndASubtitleOfTwoLines) {
 }
 
 TEST_F(PageRendering, OnlyTheFirstUnderscoreOfASubtitleSplitsIt) {
-    state.corpus.subtitles[static_cast<std::size_t>(state.corpus.links[8].subtitleLine)] = "a_b_c";
+    state.corpus.subtitles.Set(static_cast<std::size_t>(state.corpus.links[8].subtitleLine),
+                               "a_b_c");
     EXPECT_EQ(RenderPage(state, 8).pageRtf, kHeader + "a" + kSecondLine + "b_c" + kP + kRefOpen +
                                                 "[2:0]" + kRefClose + kP + "en verse 2:0 at 8" +
                                                 kP + kP + " }");
@@ -99,8 +100,8 @@ TEST_F(PageRendering, AOneLineSubtitleAndAFootnoteKeptOutOfThePane) {
 TEST_F(PageRendering, FontSize30ScalesTheBodyAndTheInlineFootnoteIsFourFifths) {
     state.settings.viewFontSize = 30;
     state.settings.viewOptions[3] = 1;
-    state.corpus.footnotes[static_cast<std::size_t>(state.corpus.links[150].footnoteLine)] =
-        "one_two";
+    state.corpus.footnotes.Set(static_cast<std::size_t>(state.corpus.links[150].footnoteLine),
+                               "one_two");
     const auto page = RenderPage(state, 150);
     const std::string body = Fs(kHeader + "en part 2" + kP + kP + kRefOpen + "[2:142]" + kRefClose +
                                     kP + "en verse 2:142 at 150" + kP + kP,
@@ -152,8 +153,8 @@ TEST_F(PageRendering, SubtitleLinesAreHighlightedEachOnItsOwn) {
 
 TEST_F(PageRendering, AFootnoteHitIsHighlightedBeforeItsLineBreaks) {
     Search({"note"});
-    state.corpus.footnotes[static_cast<std::size_t>(state.corpus.links[150].footnoteLine)] =
-        "a note_b";
+    state.corpus.footnotes.Set(static_cast<std::size_t>(state.corpus.links[150].footnoteLine),
+                               "a note_b");
     state.search.hitFlags[150].footnoteHit = 1;
     EXPECT_EQ(RenderPage(state, 150).footnoteRtf,
               kNoteOpen + kPlain23 + "a " + kHit12 + "note" + kPlain23 + kP + "b");
@@ -189,8 +190,8 @@ TEST_F(PageRendering, SuraFactsFollowTheSura) {
 }
 
 TEST_F(PageRendering, CorpusTextsAreInsertedVerbatim) {
-    state.corpus.verseText[5] = "{\\b odd}\\";
-    state.corpus.verseText[6] = "";
+    state.corpus.verseText.Set(5, "{\\b odd}\\");
+    state.corpus.verseText.Set(6, "");
     EXPECT_NE(RenderPage(state, 5).pageRtf.find(kP + "{\\b odd}\\" + kP), std::string::npos);
     // An empty verse shows its reference and nothing after it.
     EXPECT_NE(RenderPage(state, 6).pageRtf.find("[1:6]" + kRefClose + kP + kP + kP + " }"),

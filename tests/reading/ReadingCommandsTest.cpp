@@ -56,11 +56,11 @@ TEST(StepFontSize, HoldsAtTheLimitsWithoutRendering) {
 class VerseClip : public ::testing::Test {
 protected:
     void SetUp() override {
-        corpus.verseText[150] = "the verse";
+        corpus.verseText.Set(150, "the verse");
         corpus.links[150] = {3, 2};
-        corpus.subtitles[3] = "first_second";
-        corpus.footnotes[2] = "note one_note two";
-        corpus.verseText[151] = "plain verse";
+        corpus.subtitles.Set(3, "first_second");
+        corpus.footnotes.Set(2, "note one_note two");
+        corpus.verseText.Set(151, "plain verse");
     }
     Corpus corpus;
 };

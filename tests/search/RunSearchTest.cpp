@@ -17,8 +17,8 @@ protected:
 };
 
 TEST_F(RunSearchTest, AHitIsShownAndTheDialogCloses) {
-    Verse(300) = "the mercy of the Lord";
-    Verse(20) = "MERCY";
+    SetVerse(300, "the mercy of the Lord");
+    SetVerse(20, "MERCY");
     EXPECT_EQ(Run("mercy"), SearchOutcome::CloseDialog);
     EXPECT_EQ(host.calls, (Calls{"busy", "refill:mercy", "arrow", "render:20"}));
     EXPECT_EQ(prompt.events, (Calls{"beep"}));
@@ -92,7 +92,7 @@ TEST_F(RunSearchTest, CancellingTheQuestionListsNothingAndKeepsTheHits) {
 TEST_F(RunSearchTest, ExactlyTwoHundredHitsNeedNoQuestion) {
     state.settings.listAllHits = 1;
     for (int p = 1; p <= 200; ++p) {
-        Verse(p * 3) += " marker";
+        SetVerse(p * 3, std::string(Verse(p * 3)) + " marker");
     }
     Run("marker");
     EXPECT_TRUE(prompt.boxes.empty());

@@ -10,10 +10,10 @@ class SearchCorpusTest : public test::SearchFixture {
 protected:
     void SetUp() override {
         SearchFixture::SetUp();
-        Verse(10) = "mercy and grace";
-        Verse(11) = "only Mercy here";
-        Verse(12) = "only grace here";
-        Verse(13) = "gracefulness and mercy";
+        SetVerse(10, "mercy and grace");
+        SetVerse(11, "only Mercy here");
+        SetVerse(12, "only grace here");
+        SetVerse(13, "gracefulness and mercy");
     }
     std::vector<int> Search(const std::string& query) {
         ClearSearchState(state.search);
@@ -48,7 +48,7 @@ TEST_F(SearchCorpusTest, TheCompareModeDecidesAboutCase) {
     EXPECT_EQ(Search("Mercy"), (V{11}));
     state.settings.compareMode = 1;
     EXPECT_EQ(Search("MERCY"), (V{10, 11, 13}));
-    Verse(20) = "\xC5R OCH DAG";
+    SetVerse(20, "\xC5R OCH DAG");
     EXPECT_EQ(Search("\xE5r och"), (V{20}));
     state.settings.compareMode = 0;
     EXPECT_EQ(Search("\xE5r och"), V{});

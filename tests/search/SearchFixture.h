@@ -31,7 +31,12 @@ protected:
         state.settings.language = 1;
     }
 
-    std::string& Verse(int p) { return state.corpus.verseText[static_cast<std::size_t>(p)]; }
+    void SetVerse(int p, std::string_view text) {
+        state.corpus.verseText.Set(static_cast<std::size_t>(p), text);
+    }
+    std::string_view Verse(int p) const {
+        return state.corpus.verseText[static_cast<std::size_t>(p)];
+    }
 
     // The positions whose verse-text flag is set.
     std::vector<int> TextHits() const {

@@ -13,7 +13,7 @@ protected:
         // Position 8 (2:0) opens sura 2 with a two-line subtitle; give it a two-line footnote.
         const auto line = state.corpus.links[50].footnoteLine;
         state.corpus.links[8].footnoteLine = line;
-        state.corpus.footnotes[static_cast<std::size_t>(line)] = "first_second";
+        state.corpus.footnotes.Set(static_cast<std::size_t>(line), "first_second");
     }
     std::string Entry(int p, const VerseListOptions& o) {
         std::string out;

@@ -45,6 +45,7 @@ private:
     QTimer modalWatch_;
     std::vector<std::function<void(QWidget*)>> modalActions_;
     QPointer<QWidget> lastModal_;
+    int inactiveTicks_ = 0;
 };
 
 } // namespace lumra::test
