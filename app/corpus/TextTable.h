@@ -30,6 +30,11 @@ public:
         return std::string_view(storage_).substr(s.offset, s.length);
     }
 
+    // Where the texts lie, for scanning a whole table at once: text i is
+    // Buffer().substr(SpanAt(i).offset, SpanAt(i).length).
+    std::string_view Buffer() const { return storage_; }
+    Span SpanAt(std::size_t i) const { return spans_[i]; }
+
     // Takes over a file's bytes: the spans (within bytes) become the texts from firstIndex on,
     // every other text is empty. Spans past size() are ignored; one outside bytes is empty.
     void Adopt(std::string bytes, const std::vector<Span>& spans, std::size_t firstIndex = 1);

@@ -1,8 +1,11 @@
 #include "search/SearchCorpus.h"
 
+#include <algorithm>
 #include <string_view>
+#include <vector>
 
 #include "corpus/CaseFold.h"
+#include "search/FieldScan.h"
 #include "search/TermMatch.h"
 
 namespace lumra {
@@ -15,73 +18,61 @@ std::string_view Entry(const TextTable& table, int line) {
                : std::string_view();
 }
 
-struct PreparedTerm {
-    std::string text; // folded when the search ignores case
-    TermKind kind;
-};
-
-class FieldMatcher {
-public:
-    FieldMatcher(const SearchState& state, const Settings& options)
-        : foldCase_(options.compareMode == 1), wholeWords_(options.wholeWords == 1) {
-        for (int k = 1; k <= state.termCount && k <= kMaxTerms; ++k) {
-            const auto& term = state.terms[static_cast<std::size_t>(k)];
-            terms_.push_back({ForCompare(term.text, options.compareMode), term.kind});
-            hasRequired_ = hasRequired_ || term.kind == TermKind::Required;
-        }
+// Which texts of one table the query hits: no excluded term occurs in them and either every
+// required term does or, without required terms, at least one plain term does.
+std::vector<std::uint8_t> TextsHit(const TextTable& table, const SearchState& state,
+                                   const Settings& options) {
+    const FieldScan scan(table, options.compareMode == 1);
+    const bool wholeWords = options.wholeWords == 1;
+    std::vector<const SearchTerm*> terms;
+    int required = 0;
+    for (int k = 1; k <= state.termCount && k <= kMaxTerms; ++k) {
+        const SearchTerm& term = state.terms[static_cast<std::size_t>(k)];
+        required += term.kind == TermKind::Required ? 1 : 0;
+        terms.push_back(&term);
     }
-
-    bool Hits(std::string_view text) {
-        if (text.empty()) {
-            return false; // terms are never empty
+    // Excluded terms first, then required ones, then plain ones: each settles some texts for
+    // good (an excluded term found, a required one missing, a plain one found), and later
+    // terms need not look at those again.
+    std::stable_partition(terms.begin(), terms.end(),
+                          [](const SearchTerm* t) { return t->kind == TermKind::Excluded; });
+    std::stable_partition(terms.begin(), terms.end(),
+                          [](const SearchTerm* t) { return t->kind != TermKind::Plain; });
+    std::vector<std::uint8_t> settled(table.size());
+    std::vector<std::uint8_t> plain(table.size());
+    std::vector<std::uint8_t> found(table.size());
+    for (const SearchTerm* term : terms) {
+        if (term->kind == TermKind::Plain && required > 0) {
+            continue; // plain terms only count without required ones
         }
-        std::string_view compared = text;
-        if (foldCase_) {
-            // Each text is folded once per search, whatever the number of terms.
-            folded_.resize(text.size());
-            for (std::size_t i = 0; i < text.size(); ++i) {
-                folded_[i] = static_cast<char>(FoldCase(static_cast<unsigned char>(text[i])));
+        std::fill(found.begin(), found.end(), 0);
+        scan.Mark(ForCompare(term->text, options.compareMode), wholeWords, settled, found);
+        for (std::size_t i = 0; i < found.size(); ++i) {
+            if (settled[i] != 0) {
+                continue;
             }
-            compared = folded_;
-        }
-        bool plainFound = false;
-        for (const auto& term : terms_) {
-            switch (term.kind) {
+            switch (term->kind) {
             case TermKind::Excluded:
-                if (Occurs(compared, text, term.text)) {
-                    return false;
-                }
+                settled[i] = found[i];
                 break;
             case TermKind::Required:
-                if (!Occurs(compared, text, term.text)) {
-                    return false;
-                }
+                settled[i] = found[i] ^ 1;
                 break;
             case TermKind::Plain:
-                // Plain terms only count without required ones, and one is enough.
-                if (!hasRequired_ && !plainFound) {
-                    plainFound = Occurs(compared, text, term.text);
-                }
+                plain[i] = found[i];
+                settled[i] = found[i];
                 break;
             }
         }
-        return hasRequired_ || plainFound;
     }
-
-private:
-    bool Occurs(std::string_view compared, std::string_view original, std::string_view term) const {
-        if (wholeWords_) {
-            return WholeWordIn(compared, original, term);
-        }
-        return compared.find(term) != std::string_view::npos;
+    // Unsettled texts hold every required term; settled ones were excluded, lack a required
+    // term, or hold a plain one.
+    std::vector<std::uint8_t> hit(table.size());
+    for (std::size_t i = 0; i < hit.size(); ++i) {
+        hit[i] = required > 0 ? settled[i] == 0 : plain[i];
     }
-
-    bool foldCase_;
-    bool wholeWords_;
-    bool hasRequired_ = false;
-    std::vector<PreparedTerm> terms_;
-    std::string folded_;
-};
+    return hit;
+}
 
 } // namespace
 
@@ -102,25 +93,36 @@ std::string_view FieldText(const Corpus& corpus, SearchField field, int position
 }
 
 void SearchCorpus(const Corpus& corpus, const Settings& options, SearchState& state) {
-    FieldMatcher matcher(state, options);
     struct Pass {
         std::uint8_t enabled;
-        SearchField field;
+        const TextTable& table;
+        std::int16_t VerseLink::*line; // null: the table is indexed by position
         std::int32_t HitFlag::*flag;
     };
     const Pass passes[] = {
-        {options.searchSubtitles, SearchField::Subtitle, &HitFlag::subtitleHit},
-        {options.searchVerseText, SearchField::VerseText, &HitFlag::textHit},
-        {options.searchFootnotes, SearchField::Footnote, &HitFlag::footnoteHit},
+        {options.searchSubtitles, corpus.subtitles, &VerseLink::subtitleLine,
+         &HitFlag::subtitleHit},
+        {options.searchVerseText, corpus.verseText, nullptr, &HitFlag::textHit},
+        {options.searchFootnotes, corpus.footnotes, &VerseLink::footnoteLine,
+         &HitFlag::footnoteHit},
     };
     state.hitFlags.resize(kPositionCount + 1);
     for (const Pass& pass : passes) {
         if (pass.enabled != 1) {
             continue;
         }
+        const std::vector<std::uint8_t> hit = TextsHit(pass.table, state, options);
         for (int p = 1; p <= kPositionCount; ++p) {
-            state.hitFlags[static_cast<std::size_t>(p)].*pass.flag =
-                matcher.Hits(FieldText(corpus, pass.field, p)) ? 1 : 0;
+            const auto position = static_cast<std::size_t>(p);
+            const std::size_t index =
+                pass.line == nullptr
+                    ? position
+                    : static_cast<std::size_t>(std::max<int>(
+                          0,
+                          position < corpus.links.size() ? corpus.links[position].*pass.line : 0));
+            // Entry 0 of a note table is never a note; an index outside the table hits nothing.
+            const bool inTable = index < hit.size() && (pass.line == nullptr || index >= 1);
+            state.hitFlags[position].*pass.flag = inTable && hit[index] != 0 ? 1 : 0;
         }
     }
 }

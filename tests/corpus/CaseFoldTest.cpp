@@ -42,6 +42,22 @@ TEST(CaseFold, CopyFoldsEveryByteAndKeepsTheLength) {
     EXPECT_EQ(FoldCaseCopy(text), "abc xyz \xE5\xE4\xF6 \xD7\xDF \x9A\x9C\x9E\xFF \xFE");
     EXPECT_EQ(FoldCaseCopy(std::string_view("\0A", 2)), std::string("\0a", 2));
     EXPECT_EQ(FoldCaseCopy(""), "");
+
+    // Every byte, at every place of a run long enough to be folded many bytes at a time,
+    // folds as the table says.
+    std::string all;
+    for (int round = 0; round < 3; ++round) {
+        for (int b = 0; b < 256; ++b) {
+            all.push_back(static_cast<char>((b * 7 + round) & 0xFF));
+        }
+    }
+    const std::string folded = FoldCaseCopy(all);
+    ASSERT_EQ(folded.size(), all.size());
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        EXPECT_EQ(static_cast<unsigned char>(folded[i]),
+                  FoldCase(static_cast<unsigned char>(all[i])))
+            << "byte " << static_cast<int>(static_cast<unsigned char>(all[i]));
+    }
 }
 
 } // namespace
