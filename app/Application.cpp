@@ -310,9 +310,8 @@ bool Application::Start() {
     // 13.
     state_.introductionFlag = 0;
     state_.currentAppendix = 1;
-    // Reading the export dialog's drive loads the dialog; it is unloaded until it is opened.
-    state_.startupDrive = LoadExportDialog().CurrentDrive();
-    UnloadExportDialog();
+    // The drive the export dialog selects when it loads, without building the dialog for it.
+    state_.startupDrive = Form7::DriveOfCurrentFolder();
     // 14. The sura table is a compile-time constant (kSuras).
     // 15. The corpus.
     if (!LoadCorpusOfLanguage()) {

@@ -154,22 +154,21 @@ Form7::Form7(Application& app) : app_(app) {
     connect(Drive1, &QComboBox::activated, this, &Form7::Drive1_Change);
 }
 
+// At the designed size: LayOutDialog records it from here and scales it.
 void Form7::PlaceControls() {
-    const float scale = app_.State().layoutScale > 0 ? app_.State().layoutScale : 1.0f;
-    auto scaled = [scale](int v) { return static_cast<int>(std::lround(v * scale)); };
     for (const Placement& p : kPlacements) {
         auto* widget = findChild<QWidget*>(QString::fromLatin1(p.name));
         if (widget == nullptr) {
             continue;
         }
-        widget->setGeometry(scaled(p.left), scaled(p.top), scaled(p.width), scaled(p.height));
+        widget->setGeometry(p.left, p.top, p.width, p.height);
         if (p.pointSize > 0) {
             QFont font = widget->font();
             font.setPointSize(p.pointSize);
             widget->setFont(font);
         }
     }
-    setFixedSize(scaled(kDesignWidth), scaled(kDesignHeight));
+    setFixedSize(kDesignWidth, kDesignHeight);
 }
 
 void Form7::RefreshCaptions() {
@@ -240,10 +239,7 @@ void Form7::FillDriveList() {
         }
     }
     const QString current = QDir::currentPath();
-    QString currentRoot = QStorageInfo(current).rootPath();
-    if (currentRoot.isEmpty()) {
-        currentRoot = QStringLiteral("/");
-    }
+    const QString currentRoot = RootOf(current);
     if (!roots.contains(currentRoot)) {
         roots.push_back(currentRoot);
     }
@@ -254,6 +250,15 @@ void Form7::FillDriveList() {
     }
     Drive1->setCurrentIndex(static_cast<int>(roots.indexOf(currentRoot)));
     Dir1->SetPath(current, currentRoot);
+}
+
+QString Form7::RootOf(const QString& folder) {
+    const QString root = QStorageInfo(folder).rootPath();
+    return root.isEmpty() ? QStringLiteral("/") : root;
+}
+
+std::string Form7::DriveOfCurrentFolder() {
+    return QFile::encodeName(RootOf(QDir::currentPath())).toStdString();
 }
 
 std::string Form7::CurrentDrive() const {

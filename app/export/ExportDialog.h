@@ -34,6 +34,8 @@ public:
     void Open();
     // The root of the volume the drive list shows, in the file system's encoding.
     std::string CurrentDrive() const;
+    // The drive the dialog selects when it loads: the volume of the working folder.
+    static std::string DriveOfCurrentFolder();
 
     void Command1_Click();
     void Command2_Click();
@@ -47,6 +49,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    static QString RootOf(const QString& folder);
     void PlaceControls();
     void FillDriveList();
     void RangeBox_Leave(ExportBox box);

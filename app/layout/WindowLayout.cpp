@@ -63,16 +63,6 @@ template <class Window> void RecordLoaded(LayoutState& layout, const Window* win
     }
 }
 
-// A dialog that is not loaded is loaded for the recording and unloaded again.
-template <class Window> void RecordProbe(Application& app, const Window* loaded) {
-    if (loaded != nullptr) {
-        RecordLoaded(app.State().layout, loaded);
-        return;
-    }
-    const Window probe(app);
-    RecordLoaded(app.State().layout, &probe);
-}
-
 // Keeps a layout from running again inside itself (a state change resizes the window).
 class Reentry {
 public:
@@ -117,15 +107,17 @@ void RecordAllDesignGeometry(Application& app) {
     LayoutState& layout = app.State().layout;
     // The main window's info row is re-arranged with its captions; its table is the design.
     layout.designs["Form1"] = RecordDesignGeometry(Form1::Design());
-    RecordProbe<Form2>(app, app.SearchDialog());
-    RecordProbe<Form3>(app, app.GoToDialog());
+    RecordLoaded(layout, app.SearchDialog());
+    RecordLoaded(layout, app.GoToDialog());
     RecordLoaded(layout, app.FootnoteWindow());
     RecordLoaded(layout, app.AppendixWindow());
-    RecordProbe<Form7>(app, app.ExportDialog());
-    RecordProbe<Form9>(app, app.TopicsDialog());
+    RecordLoaded(layout, app.ExportDialog());
+    RecordLoaded(layout, app.TopicsDialog());
     RecordLoaded(layout, app.HelpWindow());
-    RecordProbe<Form12>(app, app.SettingsDialog());
-    RecordProbe<Form13>(app, app.VerseListWindow());
+    RecordLoaded(layout, app.SettingsDialog());
+    RecordLoaded(layout, app.VerseListWindow());
+    // A dialog not loaded yet is recorded when it is first laid out (LayOutDialog): until then
+    // it keeps its designed geometry, and building every dialog here would slow the start.
 }
 
 void ApplyGeometry(QWidget& control, const GeometryRecord& record, float scale, Offset offset) {
@@ -232,17 +224,18 @@ void LayOutMainWindow(Application& app) {
 }
 
 void LayOutDialog(Application& app, QWidget& dialog) {
+    auto& state = app.State();
+    const std::string name = dialog.objectName().toStdString();
+    if (state.layout.Find(name) == nullptr) {
+        state.layout.designs[name] = RecordDesignGeometry(dialog); // never laid out so far
+    }
     if (!app.MainWindow().isVisible()) {
         return;
     }
-    auto& state = app.State();
     if (!(state.layoutScale >= 1.0f)) {
         state.layoutScale = 1.0f;
     }
-    const DesignGeometry* design = state.layout.Find(dialog.objectName().toStdString());
-    if (design == nullptr) {
-        return;
-    }
+    const DesignGeometry* design = state.layout.Find(name);
     const float scale = state.layoutScale;
     dialog.setFixedSize(ScaledValue(design->clientWidth, scale),
                         ScaledValue(design->clientHeight, scale));

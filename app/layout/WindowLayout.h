@@ -20,7 +20,8 @@ inline constexpr const char* kAutoSizeProperty = "lumraAutoSize";
 // (the window's own children and the children of its group boxes).
 DesignGeometry RecordDesignGeometry(const QWidget& window);
 DesignGeometry RecordDesignGeometry(const DesignWindow& table);
-// Records the ten laid-out windows; the dialogs are loaded for it and unloaded again.
+// Records the designed geometry of the main window and of every window loaded so far; a
+// dialog loaded later is recorded at its first layout.
 void RecordAllDesignGeometry(Application& app);
 
 // Font size, place and size of the control: the record's values times the scale.

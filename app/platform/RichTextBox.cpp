@@ -33,6 +33,21 @@ RichTextBox::RichTextBox(QWidget* parent, const QString& objectName) : QTextEdit
 
 void RichTextBox::SetRtf(const std::string& rtf) {
     rtf_ = rtf;
+    pending_ = !isVisible();
+    if (!pending_) {
+        ShowRtf();
+    }
+}
+
+void RichTextBox::showEvent(QShowEvent* event) {
+    if (pending_) {
+        ShowRtf();
+    }
+    QTextEdit::showEvent(event);
+}
+
+void RichTextBox::ShowRtf() {
+    pending_ = false;
     // Reading into a document the view does not yet show saves laying out every insertion.
     auto* shown = new QTextDocument(this);
     shown->setDefaultFont(font());
@@ -50,6 +65,11 @@ void RichTextBox::SetRtf(const std::string& rtf) {
 }
 
 std::string RichTextBox::PlainText() const {
+    if (pending_) {
+        QTextDocument unseen;
+        ReadRtf(rtf_, unseen);
+        return ToCp1252(ShownText(unseen));
+    }
     return ToCp1252(ShownText(*document()));
 }
 

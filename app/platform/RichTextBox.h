@@ -17,7 +17,8 @@ class RichTextBox : public QTextEdit {
 public:
     RichTextBox(QWidget* parent, const QString& objectName);
 
-    // Replaces the whole content; an empty string empties the pane.
+    // Replaces the whole content; an empty string empties the pane. A hidden pane reads the
+    // RTF when it is next shown: laying out text nobody sees would only slow the start.
     void SetRtf(const std::string& rtf);
     // Exactly the RTF last given to SetRtf.
     const std::string& Rtf() const { return rtf_; }
@@ -29,12 +30,16 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     QMimeData* createMimeDataFromSelection() const override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
 
 private:
+    void ShowRtf();
+
     std::string rtf_;
+    bool pending_ = false; // rtf_ not read into the shown document yet
 };
 
 } // namespace lumra

@@ -1,5 +1,6 @@
 #include "platform/RichTextBox.h"
 
+#include "platform/RtfReader.h"
 #include "platform/RtfTestDocuments.h"
 
 #include <QApplication>
@@ -151,6 +152,31 @@ TEST(RichTextBox, BackgroundColourPaintsThePane) {
     const QImage image = box.viewport()->grab().toImage();
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(QColor(image.pixel(image.width() - 3, image.height() - 3)), navy);
+}
+
+TEST(RichTextBox, AHiddenPaneShowsItsLastTextWhenShown) {
+    QWidget window;
+    window.resize(300, 200);
+    RichTextBox box(&window, QStringLiteral("RTB1"));
+    box.setGeometry(0, 0, 300, 200);
+    box.SetRtf(test::kListHeader + "first }");
+    box.SetRtf(test::kListHeader + "second\\par third}");
+    // Read while hidden: the text is there before any layout.
+    EXPECT_EQ(box.PlainText(), "second\r\nthird");
+    EXPECT_EQ(box.Rtf(), test::kListHeader + "second\\par third}");
+    window.show();
+    QApplication::processEvents();
+    EXPECT_EQ(box.PlainText(), "second\r\nthird");
+    EXPECT_EQ(ShownText(*box.document()), QStringLiteral("second\r\nthird"));
+    // Once shown, a new text goes straight into the view.
+    box.SetRtf(test::kListHeader + "fourth}");
+    EXPECT_EQ(ShownText(*box.document()), QStringLiteral("fourth"));
+    window.hide();
+    box.SetRtf(test::kListHeader + "fifth}");
+    EXPECT_EQ(box.PlainText(), "fifth");
+    window.show();
+    QApplication::processEvents();
+    EXPECT_EQ(ShownText(*box.document()), QStringLiteral("fifth"));
 }
 
 TEST(RichTextBox, OneMegabyteDocumentIsShownWhole) {
