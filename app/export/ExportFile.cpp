@@ -1,6 +1,7 @@
 #include "export/ExportFile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace lumra {
@@ -24,11 +25,14 @@ bool ExportFile::Create(const std::string& path) {
         ::close(fd);
         return false;
     }
+    struct stat info {};
+    regular_ = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
     file_ = ::fdopen(fd, "wb");
     if (file_ == nullptr) {
         ::close(fd);
         return false;
     }
+    path_ = path;
     return true;
 }
 
@@ -51,6 +55,10 @@ bool ExportFile::Close() {
         failed_ = true;
     }
     file_ = nullptr;
+    // A file cut short by a full disk would pass for an export; a device is never removed.
+    if (failed_ && regular_) {
+        ::unlink(path_.c_str());
+    }
     return !failed_;
 }
 

@@ -22,11 +22,14 @@ public:
     bool IsOpen() const { return file_ != nullptr; }
     // False once any write has failed.
     bool Write(std::string_view bytes);
-    // Flushes and closes; false when anything failed since Create. Closing twice is harmless.
+    // Flushes and closes; false when anything failed since Create, and then a regular file is
+    // removed rather than left half-written. Closing twice is harmless.
     bool Close();
 
 private:
     std::FILE* file_ = nullptr;
+    std::string path_;
+    bool regular_ = false;
     bool failed_ = false;
 };
 

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QStorageInfo>
 #include <QTest>
+#include <cstdlib>
 #include <filesystem>
 #include <unistd.h>
 
@@ -332,6 +333,42 @@ TEST_F(ExportDialogTest, AWriteProtectedFolderIsReported) {
     ASSERT_EQ(h.prompt.boxes.size(), 1u);
     EXPECT_EQ(h.prompt.boxes[0].message, "en#85");
     EXPECT_TRUE(dialog->isVisible());
+}
+
+TEST_F(ExportDialogTest, AFullDiskIsReportedLeavesNoHalfFileAndTouchesNothingElse) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "mounting a small file system for the test needs root";
+    }
+    const std::string small = out.Path() + "small";
+    std::filesystem::create_directory(small);
+    if (std::system(
+            ("mount -t tmpfs -o size=64k lumra-test '" + small + "' 2>/dev/null").c_str()) != 0) {
+        GTEST_SKIP() << "no tmpfs can be mounted here";
+    }
+    struct Unmount {
+        std::string folder;
+        ~Unmount() {
+            [[maybe_unused]] const int ignored = std::system(("umount '" + folder + "'").c_str());
+        }
+    } unmount{small};
+    test::WriteFile(small + "/keep.txt", "kept");
+    Find<FolderList>(dialog, "Dir1")->SetPath(QString::fromStdString(small), QStringLiteral("/"));
+    SetBox("Text5", "Whole");
+    Export(); // the whole text, some megabytes, into 64 kB
+    ASSERT_FALSE(h.prompt.boxes.empty());
+    EXPECT_EQ(h.prompt.boxes.back().message, "en#85");
+    EXPECT_EQ(h.prompt.boxes.back().icon, PromptIcon::Critical);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(h.endCodes.empty());
+    EXPECT_FALSE(std::filesystem::exists(small + "/Whole.rtf"));
+    EXPECT_EQ(ReadFile(small + "/keep.txt"), "kept");
+    // The space is free again for an export that fits.
+    SetBox("Text2", "2");
+    SetBox("Text3", "2");
+    SetBox("Text4", "5");
+    Export();
+    EXPECT_EQ(h.prompt.boxes.back().message, "en#88");
+    EXPECT_TRUE(std::filesystem::is_regular_file(small + "/Whole.rtf"));
 }
 
 TEST_F(ExportDialogTest, AnUnreadableDriveReturnsSilentlyToTheStartupDrive) {

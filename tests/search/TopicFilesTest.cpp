@@ -278,6 +278,39 @@ TEST_F(TopicFiles, UnusableFilesCannotBeOpenedAndAreDeletedWithoutTheQuestion) {
     EXPECT_EQ(state.currentTopicName, "mine");
 }
 
+TEST_F(TopicFiles, OnlyAFileOfExactlyTheTopicSizeOpensWhateverItsLength) {
+    for (std::size_t size = 0; size <= 7000; ++size) {
+        WriteTopic("any.tpc", size, [](std::size_t) { return 1; });
+        ASSERT_EQ(IsTopicFileUsable(state, "any"), size == kTopicFileSize) << size;
+        // Opening is tried around the boundaries and at the ends.
+        if (size > 8 && size < 6340 && size < 6990 && size % 997 != 0) {
+            continue;
+        }
+        if (size > 6355 && size < 6990) {
+            continue;
+        }
+        prompt = ScriptedPrompt();
+        state.topicMarks.assign(state.topicMarks.size(), 0);
+        OpenTopic(state, prompt, "any");
+        EXPECT_EQ(CountTopicMarks(state), size == kTopicFileSize ? kPositionCount : 0) << size;
+        if (size != kTopicFileSize) {
+            ExpectError(129);
+        }
+    }
+}
+
+TEST_F(TopicFiles, AnUnreadableFileIsNotUsable) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "running as root, which reads any file";
+    }
+    WriteTopic("locked.tpc", kTopicFileSize, [](std::size_t) { return 1; });
+    fs::permissions(PathOf("locked.tpc"), fs::perms::none);
+    EXPECT_FALSE(IsTopicFileUsable(state, "locked"));
+    OpenTopic(state, prompt, "locked");
+    ExpectError(129);
+    EXPECT_EQ(CountTopicMarks(state), 0);
+}
+
 TEST_F(TopicFiles, DeletingAUsableFileAsksFirst) {
     WriteTopic("t.tpc", kTopicFileSize);
     prompt.Answer(PromptAnswer::No);
