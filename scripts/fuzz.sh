@@ -30,7 +30,7 @@ for h in "${harnesses[@]}"; do
     mkdir -p build-fuzz/findings
     cp "$work/$h"-* build-fuzz/findings/ 2> /dev/null || true
   fi
-  grep -E "^stat::(number_of_executed_units|peak_rss_mb)|cov: " "$work/$h.log" | tail -n 3
+  tr '\r' '\n' < "$work/$h.log" | grep -E "^#[0-9]+.*DONE" | tail -n 1
 done
 if [ ${#failed[@]} -gt 0 ]; then
   echo "Fuzzing found faults in: ${failed[*]} (inputs kept in build-fuzz/findings/)"
