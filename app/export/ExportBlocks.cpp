@@ -38,9 +38,29 @@ const std::string& TitleLine(const Corpus& corpus, int sura) {
     return sura >= 1 && index < corpus.suraItems.size() ? corpus.suraItems[index] : kNone;
 }
 
+void AppendNumber(std::string& out, int n) {
+    char digits[12];
+    int count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + n % 10);
+        n /= 10;
+    } while (n > 0 && count < 12);
+    while (count > 0) {
+        out.push_back(digits[--count]);
+    }
+}
+
+// "[sura:verse]", built without temporaries: it stands in every block.
 std::string Reference(int position) {
     const auto p = static_cast<std::int16_t>(position);
-    return "[" + std::to_string(SuraOfPosition(p)) + ":" + std::to_string(VerseOfPosition(p)) + "]";
+    std::string out;
+    out.reserve(12);
+    out.push_back('[');
+    AppendNumber(out, SuraOfPosition(p));
+    out.push_back(':');
+    AppendNumber(out, VerseOfPosition(p));
+    out.push_back(']');
+    return out;
 }
 
 } // namespace

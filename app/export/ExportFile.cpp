@@ -32,6 +32,9 @@ bool ExportFile::Create(const std::string& path) {
         ::close(fd);
         return false;
     }
+    // Large enough that a whole-text export takes a handful of writes, not one per 4 kB.
+    buffer_.resize(kBufferBytes);
+    std::setvbuf(file_, buffer_.data(), _IOFBF, buffer_.size());
     path_ = path;
     return true;
 }

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lumra {
 
@@ -27,7 +28,10 @@ public:
     bool Close();
 
 private:
+    static constexpr std::size_t kBufferBytes = 256 * 1024;
+
     std::FILE* file_ = nullptr;
+    std::vector<char> buffer_; // declared before use by file_, freed after it is closed
     std::string path_;
     bool regular_ = false;
     bool failed_ = false;

@@ -56,15 +56,25 @@ bool WriteDocument(ExportFile& file, int start, int end, const ExportEnvironment
     BusyPointer busy(env.busy);
     bool ok = false;
     try {
-        ok = file.Write(format.opening);
+        // Blocks are gathered into chunks: one write call per block would cost more than the
+        // blocks themselves.
+        constexpr std::size_t kChunkBytes = 64 * 1024;
+        std::string chunk(format.opening);
+        chunk.reserve(kChunkBytes + 4096);
+        ok = true;
         int previousSura = 0; // none yet: the first position always gets its heading
         for (int p = std::max(start, 1); ok && p <= std::min(end, kPositionCount); ++p) {
             const int sura = SuraOfPosition(static_cast<std::int16_t>(p));
-            ok = file.Write(format.block(env.sources, p, sura != previousSura)) &&
-                 file.Write(format.blockEnd);
+            chunk.append(format.block(env.sources, p, sura != previousSura))
+                .append(format.blockEnd);
             previousSura = sura;
+            if (chunk.size() >= kChunkBytes) {
+                ok = file.Write(chunk);
+                chunk.clear();
+            }
         }
-        ok = ok && file.Write(format.closing);
+        chunk.append(format.closing);
+        ok = ok && file.Write(chunk);
     } catch (const std::exception&) {
         ok = false; // out of memory: reported like any other failed write
     }
