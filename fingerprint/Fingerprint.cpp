@@ -105,10 +105,10 @@ private:
     int row_ = 0;
 };
 
-using FirstStageCounter = ByteCounter<9>;
+constexpr int kFirstStageRows = 9;
+using FirstStageCounter = ByteCounter<kFirstStageRows>;
 using SecondStageCounter = ByteCounter<12>;
 
-constexpr int kFirstStageRows = 9;
 // Below this many bytes a second thread costs more than it saves.
 constexpr std::size_t kBytesWorthASecondThread = 256 * 1024;
 constexpr std::size_t kChunkBytes = 64 * 1024;

@@ -24,10 +24,9 @@ FieldScan::FieldScan(const TextTable& table, bool foldCase) : original_(table.Bu
         }
     }
     // Loaded tables are in file order already; texts set one by one may not be.
-    if (!std::is_sorted(texts_.begin(), texts_.end(),
-                        [](const Text& a, const Text& b) { return a.begin < b.begin; })) {
-        std::sort(texts_.begin(), texts_.end(),
-                  [](const Text& a, const Text& b) { return a.begin < b.begin; });
+    const auto inBuffer = [](const Text& a, const Text& b) { return a.begin < b.begin; };
+    if (!std::is_sorted(texts_.begin(), texts_.end(), inBuffer)) {
+        std::sort(texts_.begin(), texts_.end(), inBuffer);
     }
     for (std::size_t k = 1; k < texts_.size(); ++k) {
         disjoint_ = disjoint_ && texts_[k].begin >= texts_[k - 1].end;

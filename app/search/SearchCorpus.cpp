@@ -4,7 +4,6 @@
 #include <string_view>
 #include <vector>
 
-#include "corpus/CaseFold.h"
 #include "search/FieldScan.h"
 #include "search/TermMatch.h"
 
@@ -114,15 +113,14 @@ void SearchCorpus(const Corpus& corpus, const Settings& options, SearchState& st
         const std::vector<std::uint8_t> hit = TextsHit(pass.table, state, options);
         for (int p = 1; p <= kPositionCount; ++p) {
             const auto position = static_cast<std::size_t>(p);
-            const std::size_t index =
-                pass.line == nullptr
-                    ? position
-                    : static_cast<std::size_t>(std::max<int>(
-                          0,
-                          position < corpus.links.size() ? corpus.links[position].*pass.line : 0));
-            // Entry 0 of a note table is never a note; an index outside the table hits nothing.
-            const bool inTable = index < hit.size() && (pass.line == nullptr || index >= 1);
-            state.hitFlags[position].*pass.flag = inTable && hit[index] != 0 ? 1 : 0;
+            // A note table is reached through the position's link; line 0 is no note.
+            const int line = pass.line == nullptr             ? p
+                             : position < corpus.links.size() ? corpus.links[position].*pass.line
+                                                              : 0;
+            const bool inTable =
+                (pass.line == nullptr || line >= 1) && static_cast<std::size_t>(line) < hit.size();
+            state.hitFlags[position].*pass.flag =
+                inTable && hit[static_cast<std::size_t>(line)] != 0 ? 1 : 0;
         }
     }
 }
