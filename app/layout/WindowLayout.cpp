@@ -223,6 +223,18 @@ void LayOutMainWindow(Application& app) {
     }
 }
 
+void LayOutTextWindows(Application& app) {
+    if (Form4* t = app.FootnoteWindow()) {
+        t->LayOut();
+    }
+    if (Form5* t = app.AppendixWindow()) {
+        t->LayOut();
+    }
+    if (Form13* t = app.VerseListWindow()) {
+        t->LayOut();
+    }
+}
+
 void LayOutDialog(Application& app, QWidget& dialog) {
     auto& state = app.State();
     const std::string name = dialog.objectName().toStdString();

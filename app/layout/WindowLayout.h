@@ -31,6 +31,8 @@ void ApplyPosition(QWidget& control, const GeometryRecord& record, float scale);
 
 // The main window's resize event.
 void LayOutMainWindow(Application& app);
+// The footnote, appendix and verse-list windows, as the main window's activation lays them out.
+void LayOutTextWindows(Application& app);
 // A fixed dialog at its designed client size times the layout scale, while the main window
 // is visible.
 void LayOutDialog(Application& app, QWidget& dialog);

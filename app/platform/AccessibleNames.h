@@ -38,20 +38,21 @@ inline QString NearestLabelCaption(const QWidget& control) {
     return best;
 }
 
-// Run after the captions are set: every button, label and frame is named by its caption, and
-// every other control by the label that heads it.
+// Run after the captions are set. Buttons, labels and frames carry no name of their own, so
+// that a screen reader hears the text they show at that moment; every other control is named
+// by the label that heads it.
 inline void NameControlsFromCaptions(QWidget& window) {
     for (QWidget* control : window.findChildren<QWidget*>()) {
-        QString name;
-        if (const auto* button = qobject_cast<QAbstractButton*>(control)) {
-            name = button->text();
-        } else if (const auto* label = qobject_cast<QLabel*>(control)) {
-            name = label->text();
-        } else if (const auto* frame = qobject_cast<QGroupBox*>(control)) {
-            name = frame->title();
-        } else if (control->focusPolicy() != Qt::NoFocus) {
-            name = NearestLabelCaption(*control);
+        if (qobject_cast<QAbstractButton*>(control) != nullptr ||
+            qobject_cast<QLabel*>(control) != nullptr ||
+            qobject_cast<QGroupBox*>(control) != nullptr) {
+            control->setAccessibleName(QString());
+            continue;
         }
+        if (control->focusPolicy() == Qt::NoFocus) {
+            continue;
+        }
+        QString name = NearestLabelCaption(*control);
         name.remove(QLatin1Char('&'));
         name.replace(QLatin1Char('\n'), QLatin1Char(' '));
         if (!name.isEmpty()) {

@@ -41,7 +41,15 @@ void Form::WatchKeys(QObject* control) {
     WatchTree(control);
 }
 
+bool Form::IsOwnWindow(const QObject* object) const {
+    // A message box or popup parented to the form is a window of its own: its keys are its own.
+    return !object->isWidgetType() || static_cast<const QWidget*>(object)->window() == this;
+}
+
 void Form::WatchTree(QObject* object) {
+    if (!IsOwnWindow(object)) {
+        return;
+    }
     object->installEventFilter(this);
     for (QObject* child : object->children()) {
         if (child->isWidgetType()) {
@@ -56,8 +64,16 @@ bool Form::event(QEvent* e) {
         if (child->isWidgetType()) {
             WatchTree(child);
         }
+    } else if (e->type() == QEvent::WindowDeactivate) {
+        // A box of the form's own takes the activation for a moment; when it closes, the form
+        // carries on where it was, so its activation steps do not run again.
+        skipActivate_ = OwnBoxIsOpen();
     } else if (e->type() == QEvent::WindowActivate) {
-        Form_Activate();
+        if (skipActivate_) {
+            skipActivate_ = false;
+        } else {
+            Form_Activate();
+        }
     }
     return QWidget::event(e);
 }
@@ -70,7 +86,7 @@ bool Form::eventFilter(QObject* watched, QEvent* e) {
         }
         return false;
     }
-    if (e->type() != QEvent::KeyPress || delivering_) {
+    if (e->type() != QEvent::KeyPress || delivering_ || !IsOwnWindow(watched)) {
         return false;
     }
     auto* keyEvent = static_cast<QKeyEvent*>(e);
@@ -103,6 +119,15 @@ bool Form::eventFilter(QObject* watched, QEvent* e) {
     delivering_ = false;
     keyEvent->accept();
     return true;
+}
+
+bool Form::OwnBoxIsOpen() const {
+    for (const QWidget* child : findChildren<QWidget*>()) {
+        if (child->isWindow() && child->isVisible() && qobject_cast<const Form*>(child) == nullptr) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void Form::ShowModal() {

@@ -1,7 +1,9 @@
 #pragma once
 // A top-level window of the reader. It previews every key before its controls: the key goes
 // to Form_KeyDown first, then to the control's own handlers, and a handler that returns 0
-// consumes it. Activation, resizing and the close request reach the virtual handlers below.
+// consumes it. A message box or popup over the form is a window of its own and keeps its keys.
+// Activation, resizing and the close request reach the virtual handlers below; the return
+// from one of the form's own boxes is no new activation.
 
 #include <QEventLoop>
 #include <QWidget>
@@ -44,6 +46,9 @@ protected:
 
 private:
     void WatchTree(QObject* object);
+    bool IsOwnWindow(const QObject* object) const;
+    bool OwnBoxIsOpen() const;
+    bool skipActivate_ = false;
     bool delivering_ = false;
     QEventLoop* modalLoop_ = nullptr;
 };

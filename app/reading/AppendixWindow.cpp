@@ -146,7 +146,12 @@ void Form5::CopyAppendix() {
     }
 }
 
-int Form5::Form_KeyDown(int key, int) {
+int Form5::Form_KeyDown(int key, int shift) {
+    if (key == 'C' && shift == kCtrlMask) {
+        // The pane's own copy never runs: a beep, then the copy F10 makes.
+        app_.Messages().Beep();
+        key = vk::F(10);
+    }
     const int index = Combo1->currentIndex();
     switch (key) {
     case vk::Escape:

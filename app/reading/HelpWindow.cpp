@@ -82,7 +82,12 @@ void Form11::Command1_Click() {
     close();
 }
 
-int Form11::Form_KeyDown(int key, int) {
+int Form11::Form_KeyDown(int key, int shift) {
+    if (key == 'C' && shift == kCtrlMask) {
+        // The pane's own copy never runs: a beep, then the copy F10 makes.
+        app_.Messages().Beep();
+        key = vk::F(10);
+    }
     switch (key) {
     case vk::Escape:
         close();

@@ -119,7 +119,8 @@ Form1::Form1(Application& app) : app_(app) {
     HScroll1->setRange(1, kPositionCount);
     HScroll1->setPageStep(19);
     HScroll1->setSingleStep(1);
-    HScroll1->setFocusPolicy(Qt::NoFocus); // the keys belong to the window's map
+    // The window's map takes the keys first; the bar itself only adds Up and Down.
+    HScroll1->setFocusPolicy(Qt::StrongFocus);
 
     Command2 = MakeButton(this, "Command2", "7");
     Command3 = MakeButton(this, "Command3", "11");
@@ -336,6 +337,17 @@ int Form1::Form_KeyDown(int key, int shift) {
 int Form1::Control_KeyDown(QObject* control, int key, int shift) {
     if (control == RTB1) {
         return RTB1_KeyDown(key, shift);
+    }
+    if (control == HScroll1) {
+        return HScroll1_KeyDown(key, shift);
+    }
+    return key;
+}
+
+int Form1::HScroll1_KeyDown(int key, int shift) {
+    // A focused bar steps one position for Up and Down, Up towards the start like Left.
+    if ((key == vk::Up || key == vk::Down) && shift == 0) {
+        return HandleMainKey(key == vk::Up ? vk::Left : vk::Right, shift);
     }
     return key;
 }
@@ -560,6 +572,15 @@ void Form1::OpenSettingsDialog() {
 
 void Form1::OpenTopicsDialog() {
     app_.OpenTopicsDialog();
+}
+
+void Form1::Form_Activate() {
+    // The activation steps: the keys go to the position bar once the start-up has finished,
+    // and the text windows follow the layout. The dialogs are loaded when they open.
+    if (app_.State().startFinished == 1) {
+        HScroll1->setFocus(Qt::ActiveWindowFocusReason);
+    }
+    LayOutTextWindows(app_);
 }
 
 void Form1::Form_Resize() {

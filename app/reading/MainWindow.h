@@ -72,11 +72,13 @@ public:
 protected:
     int Form_KeyDown(int key, int shift) override;
     int Control_KeyDown(QObject* control, int key, int shift) override;
+    void Form_Activate() override;
     void Form_Resize() override;
     bool Form_QueryUnload() override;
 
 private:
     int RTB1_KeyDown(int key, int shift);
+    int HScroll1_KeyDown(int key, int shift);
     void ArrangeInfoRow();
     void ShowSura(int sura);
     void ToggleCurrentMark();

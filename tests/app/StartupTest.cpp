@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
 #include <set>
@@ -213,9 +216,15 @@ TEST(MainWindow, CaptionsComeFromTheInterfaceTexts) {
 namespace lumra {
 namespace {
 
-TEST(Accessibility, EveryCaptionedControlOfTheStartedWindowsHasAName) {
+// What a screen reader hears is what the window shows, at once: captions, labels whose text
+// changes at run time (the initial letters, the facts) and the go-to dialog's verse count.
+TEST(Accessibility, NamesFollowTheShownTextAtOnce) {
     test::AppHarness h;
     auto& app = h.StartDefault();
+    const auto heard = [](QWidget* w) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        return a != nullptr ? a->text(QAccessible::Name) : QStringLiteral("<none>");
+    };
     std::vector<QWidget*> windows = {&app.MainWindow()};
     if (app.StartupWindow() != nullptr) {
         windows.push_back(app.StartupWindow());
@@ -224,13 +233,32 @@ TEST(Accessibility, EveryCaptionedControlOfTheStartedWindowsHasAName) {
     for (QWidget* window : windows) {
         for (auto* button : window->findChildren<QAbstractButton*>()) {
             if (!button->text().isEmpty()) {
-                EXPECT_EQ(button->accessibleName(), button->text())
-                    << button->objectName().toStdString();
+                EXPECT_EQ(heard(button), button->text()) << button->objectName().toStdString();
                 ++named;
             }
         }
     }
     EXPECT_GE(named, 10);
+    // Every position changes the fact labels; each is heard as it now reads.
+    for (int position : {1, 8, 2011}) {
+        app.MainWindow().RenderPosition(position);
+        for (auto* label : app.MainWindow().findChildren<QLabel*>()) {
+            EXPECT_EQ(heard(label), label->text()) << label->objectName().toStdString();
+        }
+    }
+    bool checked = false;
+    h.OnNextModal([&](QWidget* dialog) {
+        auto* count = dialog->findChild<QLabel*>(QStringLiteral("Label3"));
+        auto* sura = dialog->findChild<QLineEdit*>(QStringLiteral("Text1"));
+        sura->setText(QStringLiteral("2"));
+        QTest::keyClick(sura, Qt::Key_Return);
+        EXPECT_EQ(count->text(), QStringLiteral("(286)"));
+        EXPECT_EQ(heard(count), count->text());
+        checked = true;
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    QTest::keyClick(&app.MainWindow(), Qt::Key_F6);
+    EXPECT_TRUE(checked);
 }
 
 } // namespace
