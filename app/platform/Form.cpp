@@ -123,7 +123,8 @@ bool Form::eventFilter(QObject* watched, QEvent* e) {
 
 bool Form::OwnBoxIsOpen() const {
     for (const QWidget* child : findChildren<QWidget*>()) {
-        if (child->isWindow() && child->isVisible() && qobject_cast<const Form*>(child) == nullptr) {
+        if (child->isWindow() && child->isVisible() &&
+            qobject_cast<const Form*>(child) == nullptr) {
             return true;
         }
     }

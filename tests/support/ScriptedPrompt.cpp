@@ -6,6 +6,9 @@ PromptAnswer ScriptedPrompt::Show(const std::string& message, const std::string&
                                   PromptIcon icon, PromptButtons buttons) {
     boxes.push_back({message, title, icon, buttons});
     events.push_back("box:" + message);
+    if (realBoxes != nullptr) {
+        return realBoxes->Show(message, title, icon, buttons);
+    }
     if (!answers_.empty()) {
         const auto answer = answers_.front();
         answers_.pop_front();

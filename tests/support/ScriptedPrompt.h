@@ -26,6 +26,9 @@ public:
     void Answer(PromptAnswer answer) { answers_.push_back(answer); }
 
     std::vector<RecordedBox> boxes;
+    // When set, each box is recorded and then really shown by this prompt, for tests that
+    // answer it with keys.
+    Prompt* realBoxes = nullptr;
     // "beep" and "box:<message>" in the order they happened.
     std::vector<std::string> events;
     int beeps = 0;
