@@ -154,8 +154,9 @@ std::optional<std::string> FindExistingFile(const std::string& folderPath,
     namespace fs = std::filesystem;
     std::error_code ec;
     const fs::path folder(folderPath);
-    const auto exact = fs::symlink_status(folder / name, ec);
-    if (!ec && fs::exists(exact) && !fs::is_directory(fs::status(folder / name, ec))) {
+    // Only a regular file is one the reader can lose; a link is judged as a link, never by
+    // what it points to.
+    if (fs::is_regular_file(fs::symlink_status(folder / name, ec))) {
         return name;
     }
     fs::directory_iterator it(folder, ec);
@@ -167,8 +168,8 @@ std::optional<std::string> FindExistingFile(const std::string& folderPath,
             return std::nullopt;
         }
         std::error_code statusError;
-        if (it->is_directory(statusError)) {
-            continue; // also a link to a folder: nothing an export could replace
+        if (!fs::is_regular_file(it->symlink_status(statusError))) {
+            continue;
         }
         const std::string entry = it->path().filename().string();
         if (SameNameIgnoringCase(entry, name)) {

@@ -32,9 +32,9 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 // letters, the letters a typed name can hold.
 bool SameNameIgnoringCase(std::string_view a, std::string_view b);
 
-// The entry of the folder that an export of that name would replace: anything but a folder
-// whose name equals name apart from letter case, the exact name first. Names starting with a
-// dot count too: replacing them must be asked as well.
+// The regular file of the folder (a link does not count, whatever it points to) whose name
+// equals name apart from letter case, the exact name first: the file an export of that name
+// would replace. Names starting with a dot count too: replacing them must be asked as well.
 std::optional<std::string> FindExistingFile(const std::string& folderPath, const std::string& name);
 
 } // namespace lumra

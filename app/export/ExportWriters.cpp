@@ -78,6 +78,9 @@ bool WriteDocument(ExportFile& file, int start, int end, const ExportEnvironment
     } catch (const std::exception&) {
         ok = false; // out of memory: reported like any other failed write
     }
+    if (!ok) {
+        file.Abandon(); // nothing replaced: an older file of the name stays as it was
+    }
     ok = file.Close() && ok;
     busy.Restore();
     if (!ok) {

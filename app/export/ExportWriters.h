@@ -19,8 +19,9 @@ struct ExportEnvironment {
 };
 
 // Write positions start..end and the closing of the format into the open file, close it and
-// tell the reader: beep and interface text 88, or on a failed write beep and text 85. Only the
-// block of the current position is held in memory. True when the whole file was written.
+// tell the reader: beep and interface text 88, or on a failed write beep and text 85 (and the
+// target is left as it was). Only the block of the current position is held in memory. True
+// when the whole file was written.
 bool WriteRtfExport(ExportFile& file, int start, int end, const ExportEnvironment& env);
 bool WriteTextExport(ExportFile& file, int start, int end, const ExportEnvironment& env);
 
@@ -29,7 +30,8 @@ bool WriteTextExport(ExportFile& file, int start, int end, const ExportEnvironme
 // it does not leave a second file beside it.
 std::string ExportFilePath(const ExportRequest& request, bool richText);
 
-// Creates the file of the request's name and folder (replacing any file there) and writes the
+// Creates the file of the request's name and folder (replacing any file or link there once the
+// whole file is written; a pipe or socket of the name is never replaced) and writes the
 // range in the format; the whole text is preceded by the notice of interface text 50. A file
 // that cannot be created gives beep and text 85. True when the file was written completely.
 bool ExportVerseRange(const ExportRequest& request, int start, int end, bool richText,

@@ -1,5 +1,11 @@
 #include "platform/QtSettingsStore.h"
 
+#include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "platform/Cp1252Qt.h"
 
 namespace lumra {
@@ -10,35 +16,67 @@ QString KeyPath(const std::string& section, const std::string& key) {
     return FromCp1252(section) + QLatin1Char('/') + FromCp1252(key);
 }
 
+// Where QSettings keeps the user's INI file of organisation "Lumra", application "ZOR".
+QString UserIniPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Lumra/ZOR.ini");
+}
+
+// Something QSettings must not open: anything but a regular file, links followed.
+bool IsNoRegularFile(const QString& path) {
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISREG(info.st_mode);
+}
+
+// Clears the name for a regular file; false when something stays there (a folder).
+bool MakeRoomForRegularFile(const QString& path) {
+    return !IsNoRegularFile(path) || ::unlink(QFile::encodeName(path).constData()) == 0;
+}
+
 } // namespace
 
-QtSettingsStore::QtSettingsStore()
-    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                            QStringLiteral("Lumra"), QStringLiteral("ZOR"))) {}
+QtSettingsStore::QtSettingsStore() : QtSettingsStore(UserIniPath()) {}
 
-QtSettingsStore::QtSettingsStore(const QString& iniPath)
-    : settings_(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {}
+QtSettingsStore::QtSettingsStore(const QString& iniPath) : path_(iniPath) {
+    if (IsNoRegularFile(path_)) {
+        return; // read as a missing file: every key has its default
+    }
+    const QSettings ini(path_, QSettings::IniFormat);
+    for (const QString& key : ini.allKeys()) {
+        const QVariant value = ini.value(key);
+        // A hand-edited file can hold lists or other types; only their text form counts.
+        values_[key] = value.canConvert<QString>() ? ToCp1252(value.toString()) : std::string();
+    }
+}
 
 std::optional<std::string> QtSettingsStore::Get(const std::string& section,
                                                 const std::string& key) const {
-    const QVariant value = settings_->value(KeyPath(section, key));
-    if (!value.isValid()) {
+    const auto it = values_.find(KeyPath(section, key));
+    if (it == values_.end()) {
         return std::nullopt;
     }
-    // A hand-edited file can hold lists or other types; only their text form counts.
-    if (value.canConvert<QString>()) {
-        return ToCp1252(value.toString());
-    }
-    return std::string();
+    return it->second;
 }
 
 void QtSettingsStore::Set(const std::string& section, const std::string& key,
                           const std::string& value) {
-    settings_->setValue(KeyPath(section, key), FromCp1252(value));
+    const QString path = KeyPath(section, key);
+    values_[path] = value;
+    changed_.insert(path);
 }
 
 void QtSettingsStore::Flush() {
-    settings_->sync();
+    // QSettings reads the file again before it writes, and takes a lock file: neither may be a
+    // pipe. What cannot be cleared (a folder) leaves the settings unsaved rather than hanging.
+    if (!MakeRoomForRegularFile(path_) ||
+        !MakeRoomForRegularFile(path_ + QStringLiteral(".lock"))) {
+        return;
+    }
+    QSettings ini(path_, QSettings::IniFormat);
+    for (const QString& key : changed_) {
+        ini.setValue(key, FromCp1252(values_[key]));
+    }
+    ini.sync();
 }
 
 } // namespace lumra

@@ -1,6 +1,7 @@
 // The data set this build wrote into the program folder, against the translation it came from.
 
 #include "dataset/Cp1252.h"
+#include "dataset/Repairs.h"
 #include "reading/SuraTable.h"
 
 #include <gtest/gtest.h>
@@ -214,6 +215,22 @@ TEST(BuiltSwedishData, LettersSurviveTheRoundTrip) {
     const std::vector<std::string> lines = CrLfLines(kvt);
     ASSERT_EQ(lines.size(), static_cast<std::size_t>(kPositionCount));
     EXPECT_EQ(Cp1252ToUtf8(lines[0]), src.Verse(1, 1));
+}
+
+TEST(BuiltSwedishData, TheGarbledVersesAreRepairedAndNoBrokenEncodingIsLeft) {
+    const std::vector<std::string> kvt = CrLfLines(Built("svkvt.txt"));
+    ASSERT_EQ(kvt.size(), static_cast<std::size_t>(kPositionCount));
+    const std::string v52 = Cp1252ToUtf8(kvt[PositionOf(52, 15) - 1]);
+    EXPECT_EQ(v52, "\u00C4" + SourceOf("sv").Verse(52, 15).substr(2)); // "¤" is two bytes
+    const std::string v61 = Cp1252ToUtf8(kvt[PositionOf(61, 11) - 1]);
+    EXPECT_EQ(v61 + " \u00C3\u2030", SourceOf("sv").Verse(61, 11));
+    for (const char* lang : {"en", "sv"}) {
+        for (const char* name : {"kvt.txt", "nst.txt", "nfn.txt", "ksn.txt"}) {
+            const std::string file = std::string(lang) + name;
+            EXPECT_EQ(DoubleEncodingSigns(Cp1252ToUtf8(Built(file)), file),
+                      std::vector<std::string>{});
+        }
+    }
 }
 
 TEST(BuiltFigures, OcfCountsAndSumsTheVerses) {

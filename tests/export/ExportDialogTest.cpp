@@ -352,16 +352,22 @@ TEST_F(ExportDialogTest, AFullDiskIsReportedLeavesNoHalfFileAndTouchesNothingEls
         }
     } unmount{small};
     test::WriteFile(small + "/keep.txt", "kept");
+    test::WriteFile(small + "/Whole.rtf", "older");
     Find<FolderList>(dialog, "Dir1")->SetPath(QString::fromStdString(small), QStringLiteral("/"));
     SetBox("Text5", "Whole");
-    Export(); // the whole text, some megabytes, into 64 kB
+    Export(); // yes to replacing it, then the whole text, some megabytes, into 64 kB
     ASSERT_FALSE(h.prompt.boxes.empty());
+    EXPECT_EQ(h.prompt.boxes.front().buttons, PromptButtons::YesNo);
     EXPECT_EQ(h.prompt.boxes.back().message, "en#85");
     EXPECT_EQ(h.prompt.boxes.back().icon, PromptIcon::Critical);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_TRUE(h.endCodes.empty());
-    EXPECT_FALSE(std::filesystem::exists(small + "/Whole.rtf"));
+    // The older file is kept as it was, and no half-written file is left beside it.
+    EXPECT_EQ(ReadFile(small + "/Whole.rtf"), "older");
     EXPECT_EQ(ReadFile(small + "/keep.txt"), "kept");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(small),
+                            std::filesystem::directory_iterator()),
+              2);
     // The space is free again for an export that fits.
     SetBox("Text2", "2");
     SetBox("Text3", "2");

@@ -1,10 +1,15 @@
 #include "ExportFixture.h"
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
+#include "export/ExportChecks.h"
 #include "reading/SuraTable.h"
 
 namespace lumra {
@@ -247,6 +252,34 @@ TEST_F(ExportWritersTest, AnExistingFileIsReplacedEvenWhenItsNameDiffersInCase) 
     EXPECT_EQ(ReadFile(out.Path() + "NOTES.RTF"), Export(p, p, true));
 }
 
+// Only regular files are replaced after the question. A link of the name is replaced by the
+// file itself: nothing is written through it, wherever it points.
+TEST_F(ExportWritersTest, ALinkOfTheNameIsReplacedWithoutWritingThroughIt) {
+    test::TempFolder outside;
+    test::WriteFile(outside.Path() + "kept.rtf", "outside");
+    const std::string link = out.Path() + "x.rtf";
+    for (const std::string& target : {outside.Path() + "kept.rtf", outside.Path() + "gone.rtf"}) {
+        SCOPED_TRACE(target);
+        std::filesystem::remove(link);
+        std::filesystem::create_symlink(target, link);
+        auto request = Request("x");
+        request.toSura = "1";
+        request.toVerse = "7";
+        EXPECT_EQ(ValidateExportRequest(request, texts, prompt).failed, 0);
+        EXPECT_TRUE(prompt.boxes.empty()) << "no replace question for a link";
+        ASSERT_TRUE(ExportVerseRange(request, 1, 7, true, Environment()));
+        prompt.boxes.clear();
+        EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(link)));
+        EXPECT_EQ(ReadFile(link).rfind(kRtfOpen + RtfHeading(1), 0), 0u);
+        EXPECT_EQ(ReadFile(outside.Path() + "kept.rtf"), "outside");
+        EXPECT_FALSE(std::filesystem::exists(outside.Path() + "gone.rtf"));
+    }
+    // Nothing is left beside the export: the temporary file became x.rtf.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(out.Dir()),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
 class ExportFailureTest : public ExportFixture {
 protected:
     void ExpectFailureReported() {
@@ -306,6 +339,69 @@ TEST_F(ExportFailureTest, APipeWithoutReaderFailsAtOnceInsteadOfHanging) {
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
     EXPECT_FALSE(ExportVerseRange(Request("x", false), 1, 7, false, Environment()));
     ExpectFailureReported();
+}
+
+// A pipe or socket of the name is refused at once: no replace question, only text 85.
+TEST_F(ExportFailureTest, APipeOrSocketOfTheNameGivesTheErrorWithoutTheQuestion) {
+    const std::string pipe = out.Path() + "p.rtf";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const std::string socketPath = out.Path() + "s.rtf";
+    const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(s, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(socketPath.size(), sizeof address.sun_path);
+    socketPath.copy(address.sun_path, socketPath.size());
+    ASSERT_EQ(::bind(s, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    ::close(s);
+    for (const char* name : {"p", "s"}) {
+        SCOPED_TRACE(name);
+        prompt.boxes.clear();
+        prompt.events.clear();
+        EXPECT_EQ(ValidateExportRequest(Request(name), texts, prompt).failed, 0);
+        EXPECT_TRUE(prompt.boxes.empty());
+        EXPECT_FALSE(ExportVerseRange(Request(name), 1, 7, true, Environment()));
+        ExpectFailureReported();
+    }
+    EXPECT_EQ(std::filesystem::status(pipe).type(), std::filesystem::file_type::fifo);
+    EXPECT_EQ(std::filesystem::status(socketPath).type(), std::filesystem::file_type::socket);
+}
+
+// A write that fails once the first blocks are on the disk: the older file of the name stays
+// byte for byte, and the temporary file is gone.
+TEST_F(ExportFailureTest, AWriteFailingPartWayLeavesTheOlderFileAsItWas) {
+    const std::string target = out.Path() + "x.rtf";
+    test::WriteFile(target, "older export");
+    ::chmod(target.c_str(), 0640);
+    {
+        // Files of this process may grow to little more than the first write of the export.
+        struct FileSizeLimit {
+            rlimit saved{};
+            void (*handler)(int) = ::signal(SIGXFSZ, SIG_IGN);
+            FileSizeLimit() {
+                ::getrlimit(RLIMIT_FSIZE, &saved);
+                rlimit small = saved;
+                small.rlim_cur = 300 * 1024;
+                ::setrlimit(RLIMIT_FSIZE, &small);
+            }
+            ~FileSizeLimit() {
+                ::setrlimit(RLIMIT_FSIZE, &saved);
+                ::signal(SIGXFSZ, handler);
+            }
+        } limit;
+        EXPECT_FALSE(ExportVerseRange(Request("x"), 1, kPositionCount, true, Environment()));
+    }
+    ASSERT_EQ(prompt.boxes.size(), 2u); // the whole-text notice, then the failure
+    EXPECT_EQ(prompt.boxes[1].message, "en#85");
+    EXPECT_EQ(ReadFile(target), "older export");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(out.Dir()),
+                            std::filesystem::directory_iterator()),
+              1);
+    // Without the limit the same export replaces it and keeps its permissions.
+    EXPECT_GT(Export(1, kPositionCount, true).size(), 300u * 1024);
+    struct stat info {};
+    ASSERT_EQ(::stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
 
 TEST_F(ExportFailureTest, ARangeOutsideTheTextWritesNothing) {

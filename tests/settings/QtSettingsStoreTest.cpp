@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QSettings>
+#include <filesystem>
+#include <sys/stat.h>
+
+#include "MemorySettingsStore.h"
 
 #include "SyntheticDataSet.h"
 #include "platform/QtSettingsStore.h"
@@ -38,15 +42,43 @@ TEST(QtSettingsStore, KeepsTheExactSectionsAndKeysInItsIniFile) {
 TEST(QtSettingsStore, AGarbledFileReadsAsDefaults) {
     test::TempFolder folder;
     const std::string path = folder.Path() + "ZOR.ini";
-    test::WriteFile(path, std::string("[G_SET]\ngreen=@Variant(\\0\\0\\0\x7f)\nred=\"\nvw_fs=1,2,3\n"
-                                      "[s_list]\n%200=x\n\xff\xfe\x01garbage\n[[[\n") +
-                              std::string(3, '\0'));
+    test::WriteFile(path,
+                    std::string("[G_SET]\ngreen=@Variant(\\0\\0\\0\x7f)\nred=\"\nvw_fs=1,2,3\n"
+                                "[s_list]\n%200=x\n\xff\xfe\x01garbage\n[[[\n") +
+                        std::string(3, '\0'));
     const auto s = LoadSettings(QtSettingsStore(QString::fromStdString(path)));
     EXPECT_LE(s.colour.red, 192);
     EXPECT_LE(s.colour.green, 192);
     EXPECT_GE(s.fontPoints, 8);
     EXPECT_LE(s.fontPoints, 120);
     EXPECT_EQ(s.viewFontSize, 2 * s.fontPoints);
+}
+
+// A pipe would block the start for good and /dev/zero never ends: either reads as a missing
+// file, and saving puts a regular file in its place.
+TEST(QtSettingsStore, AFileThatIsNoRegularFileReadsAsMissingAndIsReplacedOnSaving) {
+    for (const bool pipe : {true, false}) {
+        SCOPED_TRACE(pipe ? "pipe" : "link to /dev/zero");
+        test::TempFolder folder;
+        const std::string path = folder.Path() + "ZOR.ini";
+        if (pipe) {
+            ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+        } else {
+            std::filesystem::create_symlink("/dev/zero", path);
+        }
+        const QString ini = QString::fromStdString(path);
+        Settings s;
+        {
+            QtSettingsStore store(ini);
+            s = LoadSettings(store);
+            EXPECT_EQ(s, LoadSettings(test::MemorySettingsStore()));
+            s.colour.red = 7;
+            s.queryHistory[0] = "mercy";
+            SaveSettings(store, s);
+        }
+        EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(path)));
+        EXPECT_EQ(LoadSettings(QtSettingsStore(ini)), s);
+    }
 }
 
 } // namespace

@@ -31,6 +31,16 @@ std::string Shown(std::string_view cp1252) {
 
 } // namespace
 
+std::string RepairSummary(std::span<const SourceRepair> repairs) {
+    std::string out = "Source texts repaired (" + std::to_string(repairs.size()) + "):\n";
+    for (const SourceRepair& r : repairs) {
+        out += "  " + std::string(r.language) + " " + std::to_string(r.sura) + ":" +
+               std::to_string(r.verse) + "  \"" + std::string(r.found) + "\" -> \"" +
+               std::string(r.written) + "\"\n";
+    }
+    return out;
+}
+
 std::string ChangeSummary(const TextLog& log) {
     if (log.Total() == 0) {
         return "No character had to be replaced.\n";

@@ -4,6 +4,7 @@
 
 #include "dataset/Checks.h"
 #include "dataset/DataSet.h"
+#include "dataset/Repairs.h"
 #include "dataset/Report.h"
 #include "dataset/TextRules.h"
 
@@ -65,7 +66,9 @@ int Run(const Options& opt) {
         LanguageInput in;
         in.lang = lang;
         in.source = LoadSourceText(opt.source / ("quran_" + std::string(lang->code) + ".json"));
+        RepairSource(in.source, *lang);
         in.handWritten = LoadHandWritten(opt.data, *lang);
+        CheckEncoding(in);
         for (OutputFile& f : BuildLanguageFiles(in, log, warnings)) {
             files.push_back(std::move(f));
         }
@@ -92,7 +95,7 @@ int Run(const Options& opt) {
         WriteFile(opt.out, f);
     }
     std::cout << "lumra_dataset: wrote " << opt.out.string() << ":\n"
-              << SizeSummary(files) << ChangeSummary(log);
+              << SizeSummary(files) << RepairSummary() << ChangeSummary(log);
     return 0;
 }
 
