@@ -27,16 +27,14 @@ std::vector<TextTable::Span> LineSpans(std::string_view bytes);
 // Little-endian fields of fixed-size binary records; inline, as they are read by the
 // thousand.
 inline std::int16_t ReadInt16LE(const std::string& bytes, std::size_t offset) {
-    const auto b0 = static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[offset]));
-    const auto b1 = static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[offset + 1]));
-    return static_cast<std::int16_t>(static_cast<std::uint16_t>(b0 | (b1 << 8)));
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data() + offset);
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(p[0] | (p[1] << 8)));
 }
 inline std::int32_t ReadInt32LE(const std::string& bytes, std::size_t offset) {
-    std::uint32_t v = 0;
-    for (int k = 3; k >= 0; --k) {
-        v = (v << 8) | static_cast<unsigned char>(bytes[offset + static_cast<std::size_t>(k)]);
-    }
-    return static_cast<std::int32_t>(v);
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data() + offset);
+    return static_cast<std::int32_t>(
+        static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+        (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24));
 }
 
 } // namespace lumra
