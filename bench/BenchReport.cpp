@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
 
 namespace lumra::bench {
 
@@ -39,6 +40,21 @@ Spread SpreadOf(std::vector<double> values) {
     return s;
 }
 
+double RelativeSpread(const Spread& s) {
+    return s.median > 0 ? (s.max - s.min) / s.median : 0;
+}
+
+std::string LoadAverages() {
+    std::ifstream file("/proc/loadavg");
+    std::string one;
+    std::string five;
+    std::string fifteen;
+    if (!(file >> one >> five >> fifteen)) {
+        return "";
+    }
+    return one + " " + five + " " + fifteen;
+}
+
 namespace {
 
 std::string Describe(const Spread& s, const std::string& unit) {
@@ -51,14 +67,20 @@ std::string Describe(const Spread& s, const std::string& unit) {
 
 } // namespace
 
-int PrintTable(const std::vector<Figure>& figures, const Samples& samples) {
+int PrintTable(const std::vector<Figure>& figures, const std::vector<FigureRun>& runs,
+               const Samples& samples) {
     int missed = 0;
     std::printf("\n| figure | median (min..max, half range, repetitions) | baseline in the same "
-                "run | ratio | target | met |\n|---|---|---|---|---|---|\n");
-    for (const Figure& f : figures) {
+                "run | ratio | target | met | load average before, after | tries |\n"
+                "|---|---|---|---|---|---|---|---|\n");
+    for (std::size_t k = 0; k < figures.size(); ++k) {
+        const Figure& f = figures[k];
+        const FigureRun run = k < runs.size() ? runs[k] : FigureRun{};
+        const std::string load = run.loadBefore + ", " + run.loadAfter;
         const auto it = samples.find(f.measurement);
         if (it == samples.end() || it->second.empty()) {
-            std::printf("| %s | not measured | | | | no |\n", f.title.c_str());
+            std::printf("| %s | not measured | | | | no | %s | %d |\n", f.title.c_str(),
+                        load.c_str(), run.tries);
             ++missed;
             continue;
         }
@@ -84,9 +106,9 @@ int PrintTable(const std::vector<Figure>& figures, const Samples& samples) {
             }
         }
         missed += met ? 0 : 1;
-        std::printf("| %s | %s | %s | %s | %s | %s |\n", f.title.c_str(),
+        std::printf("| %s | %s | %s | %s | %s | %s | %s | %d |\n", f.title.c_str(),
                     Describe(figure, f.unit).c_str(), baselineText.c_str(), ratioText.c_str(),
-                    target, met ? "yes" : "no");
+                    target, met ? "yes" : "no", load.c_str(), run.tries);
     }
     std::fflush(stdout);
     return missed;

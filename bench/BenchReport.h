@@ -39,8 +39,22 @@ struct Spread {
 };
 
 Spread SpreadOf(std::vector<double> values);
+// (max - min) / median; 0 without values.
+double RelativeSpread(const Spread& s);
 
-// Prints the table as Markdown; returns the number of targets missed.
-int PrintTable(const std::vector<Figure>& figures, const Samples& samples);
+// The conditions a figure was measured in: the load averages (1, 5, 15 minutes, as
+// /proc/loadavg gives them) before and after, and how many tries it took.
+struct FigureRun {
+    std::string loadBefore;
+    std::string loadAfter;
+    int tries = 0;
+};
+// The three load averages now, "" when /proc/loadavg cannot be read.
+std::string LoadAverages();
+
+// Prints the table as Markdown, one run per figure in the same order; returns the number of
+// targets missed.
+int PrintTable(const std::vector<Figure>& figures, const std::vector<FigureRun>& runs,
+               const Samples& samples);
 
 } // namespace lumra::bench

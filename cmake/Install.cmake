@@ -44,6 +44,25 @@ foreach(size 48 128)
           DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps"
           RENAME lumra.png)
 endforeach()
+# Debian's documents: the machine-readable copyright, the changelog and the manual page, the
+# last two compressed as Debian policy wants them (gzip -9n: no name or time stamp inside).
+set(_lumra_docdir "${CMAKE_INSTALL_DATADIR}/doc/lumra")
+install(FILES "${_pkg}/debian/copyright" DESTINATION "${_lumra_docdir}")
+file(STRINGS "${_pkg}/debian/changelog" _lumra_changelog_top LIMIT_COUNT 1)
+if(NOT _lumra_changelog_top MATCHES "^lumra \\(${PROJECT_VERSION}\\) ")
+  message(FATAL_ERROR "packaging/debian/changelog does not begin with version ${PROJECT_VERSION}")
+endif()
+find_program(LUMRA_GZIP gzip REQUIRED)
+foreach(_doc "debian/changelog" "debian/lumra.1")
+  get_filename_component(_name "${_doc}" NAME)
+  set(_gz "${CMAKE_BINARY_DIR}/packaging/${_name}.gz")
+  execute_process(COMMAND "${LUMRA_GZIP}" -9nc "${_pkg}/${_doc}" OUTPUT_FILE "${_gz}"
+                  COMMAND_ERROR_IS_FATAL ANY)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${_pkg}/${_doc}")
+endforeach()
+install(FILES "${CMAKE_BINARY_DIR}/packaging/changelog.gz" DESTINATION "${_lumra_docdir}")
+install(FILES "${CMAKE_BINARY_DIR}/packaging/lumra.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+
 configure_file("${_pkg}/org.example.lumra.metainfo.xml"
                "${CMAKE_BINARY_DIR}/packaging/org.example.lumra.metainfo.xml" @ONLY)
 install(FILES "${CMAKE_BINARY_DIR}/packaging/org.example.lumra.metainfo.xml"
@@ -52,7 +71,8 @@ install(FILES "${CMAKE_BINARY_DIR}/packaging/org.example.lumra.metainfo.xml"
 set(CPACK_PACKAGE_NAME lumra)
 set(CPACK_PACKAGE_VENDOR "Lumra developers")
 set(CPACK_PACKAGE_CONTACT "Lumra developers <lumra@lumra.example.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+# Debian's synopsis starts without an article.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "reader of the Qur'an in translation")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY lumra)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
@@ -66,4 +86,14 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # libkelvo.so is our own plugin in the program folder, not a system library.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS "${LUMRA_PROGRAM_DIR}")
+# The xcb platform plugin is only a Recommends of libqt6gui6: without it no window opens.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# Every directory 0755 and every file 0644 or 0755, whatever the builder's umask.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+# CPack adds ldconfig calls for any shared object under /usr/lib; the fingerprint library is
+# private to the program folder (not on the loader's path), so the package has no maintainer
+# scripts. cmake/cpack/ holds the small wrapper that says so.
+set(CPACK_PROJECT_CONFIG_FILE "${PROJECT_SOURCE_DIR}/cmake/cpack/LumraCPackConfig.cmake")
 include(CPack)

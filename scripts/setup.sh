@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the build needs (Debian 12 packages), then configures the build folder.
-# Usage: scripts/setup.sh [preset]   (preset: default, asan or fuzz)
+# Usage: scripts/setup.sh [preset]   (preset: default, asan or fuzz; or package: the default
+# build with the package checkers lintian and hardening-check, for scripts/test-package.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -8,6 +9,11 @@ packages=(cmake g++ make qt6-base-dev libgl-dev nlohmann-json3-dev libgtest-dev
           fonts-dejavu-core xvfb xdotool xclip dpkg-dev libbenchmark-dev)
 # The fuzzers need clang and its libFuzzer runtime.
 [ "${1:-default}" = fuzz ] && packages+=(clang-14 libclang-rt-14-dev)
+preset=${1:-default}
+if [ "$preset" = package ]; then
+  packages+=(lintian devscripts)
+  preset=default
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -22,4 +28,4 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
 fi
 
-cmake --preset "${1:-default}" > /dev/null
+cmake --preset "$preset" > /dev/null

@@ -5,8 +5,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
-#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace lumra {
 
@@ -41,37 +45,65 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::uintmax_t
     return bytes;
 }
 
-std::vector<TextTable::Span> LineSpans(std::string_view bytes) {
-    const char* const begin = bytes.data();
-    const char* const end = begin + bytes.size();
-    auto next = [end](const char* from, char c) {
-        const void* at = std::memchr(from, c, static_cast<std::size_t>(end - from));
-        return at != nullptr ? static_cast<const char*>(at) : end;
-    };
-    std::size_t count = 1;
-    for (const char* lf = next(begin, '\n'); lf < end; lf = next(lf + 1, '\n')) {
-        ++count;
+namespace {
+
+constexpr std::size_t kScanBytes = 64;
+
+// Bit k set: byte k of the count bytes at p is a CR or an LF.
+std::uint64_t TerminatorsIn(const char* p, std::size_t count) {
+    std::uint64_t mask = 0;
+#if defined(__SSE2__)
+    if (count == kScanBytes) {
+        const __m128i cr = _mm_set1_epi8('\r');
+        const __m128i lf = _mm_set1_epi8('\n');
+        for (std::size_t k = 0; k < kScanBytes; k += 16) {
+            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + k));
+            const auto bits = static_cast<unsigned>(_mm_movemask_epi8(
+                _mm_or_si128(_mm_cmpeq_epi8(block, cr), _mm_cmpeq_epi8(block, lf))));
+            mask |= static_cast<std::uint64_t>(bits) << k;
+        }
+        return mask;
     }
+#endif
+    for (std::size_t k = 0; k < count; ++k) {
+        if (p[k] == '\r' || p[k] == '\n') {
+            mask |= std::uint64_t{1} << k;
+        }
+    }
+    return mask;
+}
+
+} // namespace
+
+std::vector<TextTable::Span> LineSpans(std::string_view bytes) {
     std::vector<TextTable::Span> lines;
-    lines.reserve(count);
-    // memchr finds each terminator with wide compares; the next CR and LF are kept until
-    // passed, so a file with only one kind is still scanned once.
-    const char* p = begin;
-    const char* cr = next(p, '\r');
-    const char* lf = next(p, '\n');
-    while (p < end) {
-        if (cr < p) {
-            cr = next(p, '\r');
+    // A guess above the line count of the verse files (over 100 bytes a line), so that the
+    // vector rarely grows; reserving touches no memory.
+    lines.reserve(bytes.size() / 64 + 1);
+    const char* const data = bytes.data();
+    const std::size_t size = bytes.size();
+    std::size_t start = 0; // first byte of the current line
+    bool afterCr = false;  // the last terminator was a CR: an LF right after it is its pair
+    // One pass, 64 bytes a step, most steps without a terminator: a call of memchr per line
+    // and terminator would cost more than the scan itself on lines of a hundred bytes.
+    for (std::size_t i = 0; i < size; i += kScanBytes) {
+        const std::size_t count = std::min(kScanBytes, size - i);
+        for (std::uint64_t mask = TerminatorsIn(data + i, count); mask != 0; mask &= mask - 1) {
+            const std::size_t at = i + static_cast<std::size_t>(std::countr_zero(mask));
+            if (afterCr && at == start && data[at] == '\n') {
+                afterCr = false;
+                start = at + 1;
+                continue;
+            }
+            lines.push_back(
+                {static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(at - start)});
+            afterCr = data[at] == '\r';
+            start = at + 1;
         }
-        if (lf < p) {
-            lf = next(p, '\n');
-        }
-        const char* q = std::min(cr, lf);
-        lines.push_back({static_cast<std::uint32_t>(p - begin), static_cast<std::uint32_t>(q - p)});
-        if (q < end && *q == '\r' && q + 1 < end && q[1] == '\n') {
-            ++q;
-        }
-        p = q + 1;
+    }
+    if (start < size) {
+        lines.push_back(
+            {static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(size - start)});
     }
     return lines;
 }
@@ -84,20 +116,6 @@ std::vector<std::string> SplitLines(std::string_view bytes) {
         lines.emplace_back(bytes.substr(s.offset, s.length));
     }
     return lines;
-}
-
-std::int16_t ReadInt16LE(const std::string& bytes, std::size_t offset) {
-    const auto b0 = static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[offset]));
-    const auto b1 = static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[offset + 1]));
-    return static_cast<std::int16_t>(static_cast<std::uint16_t>(b0 | (b1 << 8)));
-}
-
-std::int32_t ReadInt32LE(const std::string& bytes, std::size_t offset) {
-    std::uint32_t v = 0;
-    for (int k = 3; k >= 0; --k) {
-        v = (v << 8) | static_cast<unsigned char>(bytes[offset + static_cast<std::size_t>(k)]);
-    }
-    return static_cast<std::int32_t>(v);
 }
 
 } // namespace lumra

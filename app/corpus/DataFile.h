@@ -24,8 +24,17 @@ std::vector<std::string> SplitLines(std::string_view bytes);
 // The same lines as spans of bytes, which must be shorter than 4 GiB.
 std::vector<TextTable::Span> LineSpans(std::string_view bytes);
 
-// Little-endian fields of fixed-size binary records.
-std::int16_t ReadInt16LE(const std::string& bytes, std::size_t offset);
-std::int32_t ReadInt32LE(const std::string& bytes, std::size_t offset);
+// Little-endian fields of fixed-size binary records; inline, as they are read by the
+// thousand.
+inline std::int16_t ReadInt16LE(const std::string& bytes, std::size_t offset) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data() + offset);
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(p[0] | (p[1] << 8)));
+}
+inline std::int32_t ReadInt32LE(const std::string& bytes, std::size_t offset) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data() + offset);
+    return static_cast<std::int32_t>(
+        static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+        (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24));
+}
 
 } // namespace lumra

@@ -19,17 +19,14 @@ constexpr std::string_view kCrLf = "\r\n";
 constexpr int kRtfStars = 60;
 constexpr int kTextStars = 40;
 
-std::string ReplaceUnderscores(std::string_view text, std::string_view by) {
-    std::string out;
-    out.reserve(text.size());
-    for (char c : text) {
-        if (c == '_') {
-            out += by;
-        } else {
-            out += c;
-        }
+// The text with each '_' written as `by`, appended to out.
+void AppendReplacingUnderscores(std::string& out, std::string_view text, std::string_view by) {
+    std::size_t from = 0;
+    for (auto at = text.find('_'); at != std::string_view::npos; at = text.find('_', from)) {
+        out.append(text, from, at - from).append(by);
+        from = at + 1;
     }
-    return out;
+    out.append(text, from);
 }
 
 const std::string& TitleLine(const Corpus& corpus, int sura) {
@@ -50,51 +47,41 @@ void AppendNumber(std::string& out, int n) {
     }
 }
 
-// "[sura:verse]", built without temporaries: it stands in every block.
-std::string Reference(int position) {
+// "[sura:verse]": it stands in every block.
+void AppendReference(std::string& out, int position) {
     const auto p = static_cast<std::int16_t>(position);
-    std::string out;
-    out.reserve(12);
     out.push_back('[');
     AppendNumber(out, SuraOfPosition(p));
     out.push_back(':');
     AppendNumber(out, VerseOfPosition(p));
     out.push_back(']');
-    return out;
 }
 
 } // namespace
 
-std::string EmphasisedRtfText(std::string_view text, std::string_view word) {
-    std::string out;
-    out.reserve(text.size() + 64);
+void AppendEmphasisedRtfText(std::string& out, std::string_view text, std::string_view word) {
     std::size_t scan = 0;
     if (!word.empty()) {
         for (auto at = text.find(word); at != std::string_view::npos; at = text.find(word, scan)) {
-            out += kTextPart;
-            out += text.substr(scan, at - scan);
-            out += "\\b ";
-            out += word;
+            out.append(kTextPart).append(text, scan, at - scan).append("\\b ").append(word);
             // Past the whole occurrence, so that no part of the word is written twice.
             scan = at + word.size();
         }
     }
-    out += kTextPart;
-    out += text.substr(scan);
-    out += kLeft;
-    return out;
+    out.append(kTextPart).append(text, scan).append(kLeft);
 }
 
-std::string RtfBlock(const ExportSources& sources, int position, bool heading) {
+void AppendRtfBlock(std::string& out, const ExportSources& sources, int position, bool heading) {
     const auto& corpus = sources.corpus;
     const auto& t = sources.texts;
     const int sura = SuraOfPosition(static_cast<std::int16_t>(position));
-    std::string out;
     if (heading) {
         out.append(kLeft).append(kLeft).append(kCentre).append(kRtfStars, '*');
         out.append(kLeft).append(kLeft).append(kTitle).append(TitleLine(corpus, sura));
-        out.append(kLeft).append(t[86]).append(std::to_string(kSuras.VerseCount[sura]));
-        out.append(kLeft).append(t[87]).append(std::to_string(kSuras.RevelationOrder[sura]));
+        out.append(kLeft).append(t[86]);
+        AppendNumber(out, kSuras.VerseCount[sura]);
+        out.append(kLeft).append(t[87]);
+        AppendNumber(out, kSuras.RevelationOrder[sura]);
         out.append(kLeft);
     }
     if (corpus.HasSubtitle(position)) {
@@ -108,42 +95,44 @@ std::string RtfBlock(const ExportSources& sources, int position, bool heading) {
         }
         out.append(kLeft);
     }
-    out.append(kReferenceStart).append(Reference(position));
+    out.append(kReferenceStart);
+    AppendReference(out, position);
     out.append(sources.inlineReference == 1 ? std::string_view("  ") : kLeft);
-    out.append(EmphasisedRtfText(corpus.verseText[static_cast<std::size_t>(position)], t[68]));
+    AppendEmphasisedRtfText(out, corpus.verseText[static_cast<std::size_t>(position)], t[68]);
     if ((corpus.HasFootnote(position) && position < kFirstRtfPositionWithoutFootnote) ||
         position == kPositionCount) {
-        out.append(kFootnoteLine)
-            .append(ReplaceUnderscores(corpus.FootnoteOf(position), kFootnoteLine))
-            .append(kFootnoteLine);
+        out.append(kFootnoteLine);
+        AppendReplacingUnderscores(out, corpus.FootnoteOf(position), kFootnoteLine);
+        out.append(kFootnoteLine);
     }
-    return out;
 }
 
-std::string TextBlock(const ExportSources& sources, int position, bool heading) {
+void AppendTextBlock(std::string& out, const ExportSources& sources, int position, bool heading) {
     const auto& corpus = sources.corpus;
     const auto& t = sources.texts;
     const int sura = SuraOfPosition(static_cast<std::int16_t>(position));
-    std::string out;
     if (heading) {
         out.append(kCrLf).append(kTextStars, '*').append(kCrLf).append(kCrLf).append(kCrLf);
         out.append(TitleLine(corpus, sura)).append(kCrLf);
-        out.append(t[86]).append(std::to_string(kSuras.VerseCount[sura])).append(kCrLf);
-        out.append(t[87]).append(std::to_string(kSuras.RevelationOrder[sura]));
+        out.append(t[86]);
+        AppendNumber(out, kSuras.VerseCount[sura]);
+        out.append(kCrLf).append(t[87]);
+        AppendNumber(out, kSuras.RevelationOrder[sura]);
         out.append(kCrLf).append(kCrLf);
     }
     if (corpus.HasSubtitle(position)) {
-        out.append("     ").append(ReplaceUnderscores(corpus.SubtitleOf(position), "\r\n     "));
+        out.append("     ");
+        AppendReplacingUnderscores(out, corpus.SubtitleOf(position), "\r\n     ");
         out.append(kCrLf).append(kCrLf);
     }
-    out.append(Reference(position));
+    AppendReference(out, position);
     out.append(sources.inlineReference == 1 ? std::string_view("  ") : kCrLf);
     out.append(corpus.verseText[static_cast<std::size_t>(position)]).append(kCrLf);
     if (corpus.HasFootnote(position)) {
         out.append(kCrLf).append("   ");
-        out.append(ReplaceUnderscores(corpus.FootnoteOf(position), kCrLf)).append(kCrLf);
+        AppendReplacingUnderscores(out, corpus.FootnoteOf(position), kCrLf);
+        out.append(kCrLf);
     }
-    return out;
 }
 
 } // namespace lumra

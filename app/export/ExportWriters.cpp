@@ -10,7 +10,7 @@ namespace lumra {
 
 namespace {
 
-using BlockBuilder = std::string (*)(const ExportSources&, int, bool);
+using BlockBuilder = void (*)(std::string&, const ExportSources&, int, bool);
 
 struct DocumentFormat {
     std::string_view opening;
@@ -19,8 +19,8 @@ struct DocumentFormat {
     std::string_view closing;
 };
 
-constexpr DocumentFormat kRtfFormat{kRtfOpening, &RtfBlock, {}, kRtfClosing};
-constexpr DocumentFormat kTextFormat{{}, &TextBlock, kTextBlockEnd, kTextClosing};
+constexpr DocumentFormat kRtfFormat{kRtfOpening, &AppendRtfBlock, {}, kRtfClosing};
+constexpr DocumentFormat kTextFormat{{}, &AppendTextBlock, kTextBlockEnd, kTextClosing};
 
 // The busy pointer for as long as the writer runs, whatever ends it.
 class BusyPointer {
@@ -65,8 +65,8 @@ bool WriteDocument(ExportFile& file, int start, int end, const ExportEnvironment
         int previousSura = 0; // none yet: the first position always gets its heading
         for (int p = std::max(start, 1); ok && p <= std::min(end, kPositionCount); ++p) {
             const int sura = SuraOfPosition(static_cast<std::int16_t>(p));
-            chunk.append(format.block(env.sources, p, sura != previousSura))
-                .append(format.blockEnd);
+            format.block(chunk, env.sources, p, sura != previousSura);
+            chunk.append(format.blockEnd);
             previousSura = sura;
             if (chunk.size() >= kChunkBytes) {
                 ok = file.Write(chunk);

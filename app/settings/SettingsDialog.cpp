@@ -133,6 +133,11 @@ QScrollBar* MakeSlider(QWidget* parent, const char* name, int minimum, int maxim
     bar->setRange(minimum, maximum);
     bar->setSingleStep(1);
     bar->setPageStep(16);
+    // In the tab order, so that Left/Right (a step), PageUp/PageDown (16) and Home/End (the
+    // limits) set the value. A scroll bar's controls are inverted by default (Right would
+    // lower it); these are sliders: Right and PageUp raise the value.
+    bar->setFocusPolicy(Qt::TabFocus);
+    bar->setInvertedControls(false);
     return bar;
 }
 
@@ -175,7 +180,6 @@ Form12::Form12(Application& app) : app_(app) {
     HScroll2 = MakeSlider(this, "HScroll2", 0, 192);
     HScroll3 = MakeSlider(this, "HScroll3", 0, 192);
     HScroll4 = MakeSlider(this, "HScroll4", 8, 120);
-    HScroll4->setPageStep(10);
     for (std::size_t i = 0; i < Check1.size(); ++i) {
         Check1[i] = new QCheckBox(QString::number(kCheckTexts[i]), this);
         Check1[i]->setObjectName(Indexed("Check1", i));
@@ -189,6 +193,9 @@ Form12::Form12(Application& app) : app_(app) {
     Command2 = MakeButton(this, "Command2", "59");
     Command3 = MakeButton(this, "Command3", "60");
     Command1 = MakeButton(this, "Command1", "24");
+    // Tab follows the boxes: language and colour on the left, then copy, pane and font size.
+    setTabOrder(Check1.back(), HScroll4);
+    setTabOrder(HScroll4, Command2);
     ApplyDesignWindow(*this, kDesign);
     setFixedSize(size());
 

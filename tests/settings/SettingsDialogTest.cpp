@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <string>
+#include <vector>
 
 #include "AppHarness.h"
 #include "export/ExportDialog.h"
@@ -211,6 +214,48 @@ TEST(SettingsDialog, FontSizeSliderRunsFrom8To120) {
     EXPECT_EQ(app.State().settings.viewFontSize, 240);
     InSettingsDialog(h, [&](QWidget* d) {
         EXPECT_EQ(Child<QScrollBar>(d, "HScroll4")->value(), 120);
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+}
+
+TEST(SettingsDialog, TabReachesEverySliderAndTheKeysStepAndJump) {
+    AppHarness h;
+    h.StartDefault();
+    InSettingsDialog(h, [&](QWidget* d) {
+        // Tab runs the boxes in reading order and comes back to the chooser.
+        const std::vector<std::string> order = {
+            "Combo1_0", "HScroll1", "HScroll2", "HScroll3", "Check1_0", "Check1_1", "Check1_2",
+            "Check1_3", "HScroll4", "Command2", "Command3", "Command1", "Combo1_0"};
+        Child<QComboBox>(d, "Combo1_0")->setFocus();
+        std::vector<std::string> seen;
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            QWidget* focused = QApplication::focusWidget();
+            ASSERT_NE(focused, nullptr);
+            seen.push_back(focused->objectName().toStdString());
+            QTest::keyClick(focused, Qt::Key_Tab);
+        }
+        EXPECT_EQ(seen, order);
+        struct Case {
+            const char* slider;
+            int minimum;
+            int maximum;
+        };
+        for (const Case c : {Case{"HScroll1", 0, 192}, Case{"HScroll2", 0, 192},
+                             Case{"HScroll3", 0, 192}, Case{"HScroll4", 8, 120}}) {
+            SCOPED_TRACE(c.slider);
+            auto* bar = Child<QScrollBar>(d, c.slider);
+            bar->setFocus();
+            bar->setValue(50);
+            const std::pair<Qt::Key, int> steps[] = {
+                {Qt::Key_Right, 51},    {Qt::Key_Left, 50},       {Qt::Key_PageUp, 66},
+                {Qt::Key_PageDown, 50}, {Qt::Key_End, c.maximum}, {Qt::Key_Home, c.minimum}};
+            for (const auto& [key, value] : steps) {
+                QTest::keyClick(QApplication::focusWidget(), key);
+                EXPECT_EQ(bar->value(), value) << QTest::toString(key);
+            }
+        }
+        // The keys reach the labels as a mouse would.
+        EXPECT_EQ(Child<QLabel>(d, "Label1_11")->text(), QStringLiteral(" 8"));
         QTest::keyClick(d, Qt::Key_Escape);
     });
 }
