@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "Application.h"
 #include "platform/AccessibleNames.h"
@@ -61,7 +62,18 @@ void Form8::RefreshCaptions() {
     CentreLabel(Label1);
     CentreLabel(Label2);
     CentreLabel(Label4);
+    FitAttribution();
     NameControlsFromCaptions(*this);
+}
+
+void Form8::FitAttribution() {
+    // The attribution must be read whole in every language: the window grows below it.
+    const int height = std::max(60, Label1->heightForWidth(Label1->width()));
+    Label1->resize(Label1->width(), height);
+    const int buttonsTop = Label1->y() + height + 14;
+    Command1->move(Command1->x(), buttonsTop);
+    Command2->move(Command2->x(), buttonsTop);
+    setFixedSize(width(), buttonsTop + Command1->height() + 20);
 }
 
 void Form8::Form_Activate() {

@@ -26,6 +26,7 @@ protected:
 
 private:
     void CentreLabel(QLabel* label);
+    void FitAttribution();
 
     Application& app_;
     QLabel* Label1;

@@ -218,6 +218,21 @@ case "$first" in
 esac
 case "$first" in *"[2:6]"* | *"$v26"*) fail "the export goes beyond 2:5" ;; esac
 
+step "F6, 2:287 refused, Enter in the box, then 286: the verse box kept the focus"
+keys F6
+focus_window "$(text 25)"
+typed 2; keys Return; typed 287; keys Return
+# The box's Enter is its own: it closes the box and nothing else.
+focus_window "$(text 71)"
+keys Return
+focus_window "$(text 25)"
+typed 286; keys Return
+focus_window "$main_title"
+before=$clip
+keys F10
+wait_clipboard_change "$before"
+case "$clip" in *"[2:286]"*) ;; *) fail "after the refusal the go-to dialog did not reach 2:286: $(printf '%q' "${clip:0:200}")" ;; esac
+
 step "L, Esc, Yes: the language is saved"
 keys l
 texts=sv

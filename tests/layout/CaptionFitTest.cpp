@@ -1,0 +1,90 @@
+// Every caption is read whole: with the real interface texts of both languages, no label of
+// the started windows needs more room than it has, at the designed size and at 1.5 times it.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+#include <filesystem>
+
+#include "AppHarness.h"
+#include "StartupWindow.h"
+#include "export/ExportDialog.h"
+#include "layout/WindowLayout.h"
+#include "reading/AppendixWindow.h"
+#include "reading/FootnoteWindow.h"
+#include "reading/GoToDialog.h"
+#include "reading/MainWindow.h"
+#include "search/SearchDialog.h"
+#include "search/TopicsDialog.h"
+#include "settings/SettingsDialog.h"
+
+namespace lumra {
+namespace {
+
+namespace fs = std::filesystem;
+
+// What the label's text needs that its geometry does not give, or empty when it fits.
+std::string Overflow(const QLabel& label) {
+    if (!label.isVisibleTo(label.window()) || label.text().isEmpty()) {
+        return {};
+    }
+    const QRect room = label.contentsRect();
+    const QFontMetrics metrics(label.font());
+    const int height = label.wordWrap() ? label.heightForWidth(label.width())
+                                        : metrics.boundingRect(room, 0, label.text()).height();
+    const int width =
+        label.wordWrap() ? room.width() : metrics.boundingRect(room, 0, label.text()).width();
+    if (width <= room.width() && height <= room.height()) {
+        return {};
+    }
+    return label.objectName().toStdString() + " of " + label.window()->objectName().toStdString() +
+           " needs " + std::to_string(width) + "x" + std::to_string(height) + ", has " +
+           std::to_string(room.width()) + "x" + std::to_string(room.height());
+}
+
+class CaptionFit : public ::testing::TestWithParam<int> {};
+
+TEST_P(CaptionFit, NoLabelOfTheStartedWindowsIsCutOff) {
+    test::AppHarness h;
+    for (const auto& entry : fs::directory_iterator(LUMRA_BUILT_PROGRAM_DIR)) {
+        if (entry.is_regular_file()) {
+            fs::copy_file(entry.path(), h.folder.Dir() / entry.path().filename(),
+                          fs::copy_options::overwrite_existing);
+        }
+    }
+    Application& app = h.Create(GetParam());
+    ASSERT_TRUE(h.Start());
+    Form1& main = app.MainWindow();
+    const QSize design = main.size();
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    for (const double scale : {1.0, 1.5}) {
+        main.resize(static_cast<int>(design.width() * scale),
+                    static_cast<int>(design.height() * scale));
+        QApplication::processEvents();
+        std::vector<QWidget*> dialogs = {&app.LoadSearchDialog(), &app.LoadGoToDialog(),
+                                         &app.LoadExportDialog(), &app.LoadTopicsDialog(),
+                                         &app.LoadSettingsDialog()};
+        for (QWidget* dialog : dialogs) {
+            LayOutDialog(app, *dialog);
+        }
+        dialogs.insert(dialogs.end(),
+                       {&main, app.StartupWindow(), app.FootnoteWindow(), app.AppendixWindow()});
+        for (QWidget* window : dialogs) {
+            if (window == nullptr) {
+                continue;
+            }
+            for (const QLabel* label : window->findChildren<QLabel*>()) {
+                EXPECT_EQ(Overflow(*label), "") << "at " << scale << " times the design";
+            }
+        }
+    }
+}
+
+// English, and Swedish through the system's language.
+INSTANTIATE_TEST_SUITE_P(BothLanguages, CaptionFit, ::testing::Values(1033, 1053));
+
+} // namespace
+} // namespace lumra
