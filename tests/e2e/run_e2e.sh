@@ -72,6 +72,32 @@ done
 [ -n "${DISPLAY:-}" ] || fail "no free display for Xvfb"
 
 # Interface text n of the table of language $texts (en or sv), as UTF-8.
+# What a screen reader hears, through a private session bus and its accessibility bus.
+a11y=
+if command -v dbus-launch > /dev/null && /usr/bin/python3 -c 'import pyatspi' 2> /dev/null; then
+  eval "$(dbus-launch --sh-syntax)"
+  bus_pid=$DBUS_SESSION_BUS_PID
+  trap 'kill "$bus_pid" 2> /dev/null; cleanup' EXIT
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+  a11y=1
+else
+  echo "note: no dbus-launch or python3-pyatspi, the accessibility checks are skipped"
+fi
+# heard TEXT...: each text is among the names and texts the accessibility bus gives.
+heard() {
+  [ -n "$a11y" ] || return 0
+  local tree want deadline
+  for want in "$@"; do
+    deadline=$((SECONDS + 10))
+    while :; do
+      tree=$(/usr/bin/python3 "$source_dir/tests/e2e/read_accessible.py" Lumra 2> /dev/null)
+      case "$tree" in *"$want"*) break ;; esac
+      [ "$SECONDS" -lt "$deadline" ] || fail "a screen reader does not hear \"$want\"; it hears: $(printf '%s' "$tree" | head -c 1500)"
+      sleep 0.2
+    done
+  done
+}
+
 texts=en
 text() {
   local line
@@ -162,6 +188,9 @@ case "$clip" in
   "     "?*$'\r\n\r\n[1:1]  '"$verse1"$'\r\n\r\n') ;;
   *) fail "verse clipboard: got $(printf '%q' "$clip"), expected it to end with [1:1]  $verse1 and a blank line" ;;
 esac
+step "what a screen reader hears of the main window at 1:1"
+# The window's title, the verse in the pane, the sura's verse count in its fact label.
+heard "$main_title" "${verse1:0:40}" $'label\t7\t'
 
 step "F2, a search in list mode, F10 in the verse list"
 query=praise
@@ -224,6 +253,7 @@ focus_window "$(text 25)"
 typed 2; keys Return; typed 287; keys Return
 # The box's Enter is its own: it closes the box and nothing else.
 focus_window "$(text 71)"
+heard "$(text 73)"
 keys Return
 focus_window "$(text 25)"
 typed 286; keys Return
