@@ -219,5 +219,19 @@ TEST_F(MessageBoxKeysTest, TheGoToDialogKeepsTheVerseBoxAfterItsRefusal) {
     EXPECT_EQ(app->State().currentPosition, PositionOf(2, 286));
 }
 
+// Each activation of the main window puts the keys on the position bar, where Up and Down
+// step back and forward; the return from its own box is no new activation.
+TEST_F(MessageBoxKeysTest, TheMainWindowsActivationFocusesThePositionBar) {
+    InDialog(Qt::Key_F6, [](QWidget*) {});
+    ASSERT_TRUE(BackTo(&app->MainWindow()));
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("HScroll1"));
+    const int start = app->State().currentPosition;
+    PressKey(Qt::Key_Down);
+    EXPECT_EQ(app->State().currentPosition, start + 1);
+    PressKey(Qt::Key_Up);
+    EXPECT_EQ(app->State().currentPosition, start);
+}
+
 } // namespace
 } // namespace lumra

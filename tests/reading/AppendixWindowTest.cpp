@@ -158,6 +158,17 @@ TEST_F(AppendixWindowTest, TheLanguageChoosesThePaneAndTheCopy) {
     EXPECT_EQ(pane[1]->Rtf(), FramePlainText(SyntheticDataSet::AppendixText("en", 2)));
 }
 
+TEST_F(AppendixWindowTest, CtrlCBeepsThenCopiesAsF10Does) {
+    form->Open();
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    h.prompt.beeps = 0;
+    h.prompt.boxes.clear();
+    QTest::keyClick(pane[1], Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(h.prompt.beeps, 1);
+    EXPECT_TRUE(h.prompt.boxes.empty());
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), pane[1]->PlainText());
+}
+
 TEST_F(AppendixWindowTest, ThePaneFillsTheWindowBelowTheChooser) {
     form->Open();
     form->resize(700, 500);

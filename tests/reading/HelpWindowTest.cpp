@@ -190,6 +190,20 @@ TEST_F(HelpWindowTest, F10CopiesTheWholeDocumentAsRichText) {
     EXPECT_TRUE(help->isVisible());
 }
 
+TEST_F(HelpWindowTest, CtrlCBeepsThenCopiesAsF10Does) {
+    help->OpenWithHelpText();
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    h.prompt.beeps = 0;
+    h.prompt.boxes.clear();
+    QTest::keyClick(Pane(help), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(h.prompt.beeps, 1);
+    EXPECT_TRUE(h.prompt.boxes.empty());
+    const QByteArray rtf =
+        QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("text/rtf"));
+    EXPECT_EQ(std::string(rtf.constData(), static_cast<std::size_t>(rtf.size())),
+              Pane(help)->Rtf());
+}
+
 TEST_F(HelpWindowTest, StaysMaximisedWithThePaneFillingIt) {
     help->OpenWithHelpText();
     help->setWindowState(Qt::WindowNoState);
