@@ -69,21 +69,8 @@ export XDG_RUNTIME_DIR=$work/runtime LC_ALL=C.UTF-8 LANG=C.UTF-8
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM SESSION_MANAGER
-for n in $(seq 90 190); do
-  [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset > "$work/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 100); do
-    [ -e "/tmp/.X11-unix/X$n" ] && break
-    sleep 0.05
-  done
-  if [ -e "/tmp/.X11-unix/X$n" ] && kill -0 "$xvfb_pid" 2> /dev/null; then
-    export DISPLAY=:$n
-    break
-  fi
-  xvfb_pid=
-done
-[ -n "${DISPLAY:-}" ] || fail "no free display for Xvfb"
+. scripts/xvfb-display.sh
+start_xvfb "$work/xvfb.log" || fail "no free display for Xvfb"
 lumra > "$work/lumra.log" 2>&1 &
 app_pid=$!
 # The start-up window shows only after the data files passed the fingerprint check.

@@ -54,24 +54,9 @@ fail() {
 step() { echo "-- $*"; }
 
 # A free display of our own, so that parallel runs never meet.
-for n in $(seq 90 190); do
-  [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset > "$work/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 100); do
-    [ -e "/tmp/.X11-unix/X$n" ] && break
-    kill -0 "$xvfb_pid" 2> /dev/null || break
-    sleep 0.05
-  done
-  if [ -e "/tmp/.X11-unix/X$n" ] && kill -0 "$xvfb_pid" 2> /dev/null; then
-    export DISPLAY=:$n
-    break
-  fi
-  xvfb_pid=
-done
-[ -n "${DISPLAY:-}" ] || fail "no free display for Xvfb"
+. "$source_dir/scripts/xvfb-display.sh"
+start_xvfb "$work/xvfb.log" || fail "no free display for Xvfb"
 
-# Interface text n of the table of language $texts (en or sv), as UTF-8.
 # What a screen reader hears, through a private session bus and its accessibility bus.
 a11y=
 if command -v dbus-launch > /dev/null && /usr/bin/python3 -c 'import pyatspi' 2> /dev/null; then
@@ -98,6 +83,7 @@ heard() {
   done
 }
 
+# Interface text n of the table of language $texts (en or sv), as UTF-8.
 texts=en
 text() {
   local line
