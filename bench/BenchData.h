@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/Prompt.h"
+#include "Prompt.h"
 
 namespace lumra::bench {
 

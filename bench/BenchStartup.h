@@ -8,7 +8,7 @@
 #include <string>
 #include <utility>
 
-#include "Application.h"
+#include "app/Application.h"
 #include "BenchData.h"
 #include "settings/SettingsStore.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "BenchStartup.h"
-#include "reading/MainWindow.h"
+#include "windows/MainWindow.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ int main(int argc, char* argv[]) {
     if (!reader.Start()) {
         return 2;
     }
-    auto& window = reader.App().MainWindow();
+    auto& window = reader.App().Main();
     window.show();
     QApplication::processEvents();
     window.repaint();

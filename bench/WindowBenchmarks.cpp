@@ -4,8 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include "BenchStartup.h"
-#include "platform/RichTextBox.h"
-#include "reading/MainWindow.h"
+#include "toolkit/RichTextBox.h"
+#include "windows/MainWindow.h"
 #include "search/HitList.h"
 #include "search/QueryParser.h"
 #include "search/SearchCorpus.h"
@@ -48,7 +48,7 @@ void RegisterWindowBenchmarks(StartedReader& reader) {
     Application& app = reader.App();
     benchmark::RegisterBenchmark("render-position",
                                  [&app](benchmark::State& st) {
-                                     Form1& window = app.MainWindow();
+                                     MainWindow& window = app.Main();
                                      window.show();
                                      QApplication::processEvents();
                                      auto* pane =

@@ -11,7 +11,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "platform/Prompt.h"
+#include "Prompt.h"
 
 namespace lumra::fuzz {
 

@@ -10,7 +10,7 @@
 #include "AppHarness.h"
 #include "Fingerprint.h"
 #include "platform/QtSettingsStore.h"
-#include "reading/MainWindow.h"
+#include "windows/MainWindow.h"
 
 namespace lumra {
 namespace {

@@ -10,8 +10,8 @@
 
 #include "AppHarness.h"
 #include "Fingerprint.h"
-#include "StartupWindow.h"
-#include "reading/MainWindow.h"
+#include "windows/StartupWindow.h"
+#include "windows/MainWindow.h"
 
 namespace lumra {
 namespace {
@@ -20,7 +20,7 @@ using test::AppHarness;
 using test::SyntheticDataSet;
 
 int ScrollValue(Application& app) {
-    return app.MainWindow().findChild<QScrollBar*>(QStringLiteral("HScroll1"))->value();
+    return app.Main().findChild<QScrollBar*>(QStringLiteral("HScroll1"))->value();
 }
 
 TEST(Startup, OpensOnARandomVerseAndShowsTheReminder) {
@@ -110,7 +110,7 @@ TEST(Startup, StartupWindowShowsItsCaptionsAndClosesOnEsc) {
     EXPECT_EQ(label1, QStringLiteral("en#50"));
     EXPECT_EQ(command1, QStringLiteral("en#51"));
     EXPECT_EQ(h.app->State().introductionFlag, 0);
-    EXPECT_FALSE(h.app->StartupWindow()->isVisible());
+    EXPECT_FALSE(h.app->Loaded<StartupWindow>()->isVisible());
 }
 
 TEST(Startup, AlteredOrMissingDataFilesEndSilently) {
@@ -172,12 +172,12 @@ TEST(Startup, AnUnreadableCorpusShowsTheDataFileErrorAndSavesNothing) {
 TEST(Startup, ClosingSavesFirstAndNoKeepsTheWindow) {
     AppHarness h;
     auto& app = h.StartDefault();
-    app.MainWindow().show();
+    app.Main().show();
     h.prompt.boxes.clear();
     h.prompt.Answer(PromptAnswer::No);
     app.State().settings.fontPoints = 14;
-    EXPECT_FALSE(app.MainWindow().close());
-    EXPECT_TRUE(app.MainWindow().isVisible());
+    EXPECT_FALSE(app.Main().close());
+    EXPECT_TRUE(app.Main().isVisible());
     ASSERT_EQ(h.prompt.boxes.size(), 1u);
     EXPECT_EQ(h.prompt.boxes[0].message, SyntheticDataSet::InterfaceText("en", 64));
     EXPECT_EQ(h.prompt.boxes[0].title, SyntheticDataSet::InterfaceText("en", 45));
@@ -188,18 +188,18 @@ TEST(Startup, ClosingSavesFirstAndNoKeepsTheWindow) {
     EXPECT_TRUE(h.endCodes.empty());
 
     h.prompt.Answer(PromptAnswer::Yes);
-    app.MainWindow().close();
+    app.Main().close();
     EXPECT_EQ(h.endCodes, std::vector<int>{0});
 }
 
 TEST(MainWindow, CaptionsComeFromTheInterfaceTexts) {
     AppHarness h;
     auto& app = h.StartDefault();
-    const auto title = app.MainWindow().windowTitle();
+    const auto title = app.Main().windowTitle();
     EXPECT_EQ(title, QStringLiteral("en#1en#45en#100en#49en#100") +
                          QString::fromLatin1(kWebAddress.data(), kWebAddress.size()));
     auto text = [&](const char* name) {
-        return app.MainWindow()
+        return app.Main()
             .findChild<QWidget*>(QString::fromLatin1(name))
             ->property("text")
             .toString();
@@ -225,9 +225,9 @@ TEST(Accessibility, NamesFollowTheShownTextAtOnce) {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
         return a != nullptr ? a->text(QAccessible::Name) : QStringLiteral("<none>");
     };
-    std::vector<QWidget*> windows = {&app.MainWindow()};
-    if (app.StartupWindow() != nullptr) {
-        windows.push_back(app.StartupWindow());
+    std::vector<QWidget*> windows = {&app.Main()};
+    if (app.Loaded<StartupWindow>() != nullptr) {
+        windows.push_back(app.Loaded<StartupWindow>());
     }
     int named = 0;
     for (QWidget* window : windows) {
@@ -241,8 +241,8 @@ TEST(Accessibility, NamesFollowTheShownTextAtOnce) {
     EXPECT_GE(named, 10);
     // Every position changes the fact labels; each is heard as it now reads.
     for (int position : {1, 8, 2011}) {
-        app.MainWindow().RenderPosition(position);
-        for (auto* label : app.MainWindow().findChildren<QLabel*>()) {
+        app.Main().RenderPosition(position);
+        for (auto* label : app.Main().findChildren<QLabel*>()) {
             EXPECT_EQ(heard(label), label->text()) << label->objectName().toStdString();
         }
     }
@@ -257,7 +257,7 @@ TEST(Accessibility, NamesFollowTheShownTextAtOnce) {
         checked = true;
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
-    QTest::keyClick(&app.MainWindow(), Qt::Key_F6);
+    QTest::keyClick(&app.Main(), Qt::Key_F6);
     EXPECT_TRUE(checked);
 }
 

@@ -2,7 +2,7 @@
 
 #include "dataset/Cp1252.h"
 #include "dataset/Repairs.h"
-#include "reading/SuraTable.h"
+#include "SuraTable.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

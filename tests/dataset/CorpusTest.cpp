@@ -7,7 +7,7 @@
 #include "dataset/Figures.h"
 #include "dataset/TextRules.h"
 #include "dataset/Writers.h"
-#include "reading/SuraTable.h"
+#include "SuraTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "SyntheticSource.h"
 
-#include "reading/SuraTable.h"
+#include "SuraTable.h"
 
 namespace lumra::dataset::testing {
 

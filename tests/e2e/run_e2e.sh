@@ -88,7 +88,7 @@ texts=en
 text() {
   local line
   if [ "$1" = 36 ]; then # the web address is built in, not read from the table
-    sed -n 's/.*kWebAddress = "\(.*\)";.*/\1/p' "$source_dir/app/corpus/InterfaceTexts.h"
+    sed -n 's/.*kWebAddress = "\(.*\)";.*/\1/p' "$source_dir/core/corpus/InterfaceTexts.h"
     return
   fi
   line=$(grep -a -m1 "^$(printf '%04d' "$1") " "$program_dir/${texts}ift.txt" | tr -d '\r')

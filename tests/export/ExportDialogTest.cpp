@@ -16,9 +16,9 @@
 #include <unistd.h>
 
 #include "AppHarness.h"
-#include "export/ExportDialog.h"
-#include "export/FolderList.h"
-#include "reading/MainWindow.h"
+#include "windows/ExportDialog.h"
+#include "windows/FolderList.h"
+#include "windows/MainWindow.h"
 #include "settings/Settings.h"
 
 namespace lumra {
@@ -48,11 +48,11 @@ protected:
     }
     void TearDown() override {
         if (h.app) {
-            h.app->UnloadExportDialog();
+            h.app->Unload(WindowRole::Export);
         }
     }
     void Show() {
-        dialog = &h.app->LoadExportDialog();
+        dialog = &h.app->Load<ExportDialog>();
         dialog->show();
         dialog->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
@@ -87,11 +87,11 @@ protected:
 
     AppHarness h;
     TempFolder out;
-    Form7* dialog = nullptr;
+    ExportDialog* dialog = nullptr;
 };
 
 TEST_F(ExportDialogTest, OpeningShowsTheWholeTextTheCaptionsAndFocusesTheFromSura) {
-    h.app->UnloadExportDialog();
+    h.app->Unload(WindowRole::Export);
     std::map<std::string, std::string> seen;
     std::string focus;
     QString selected;
@@ -111,8 +111,8 @@ TEST_F(ExportDialogTest, OpeningShowsTheWholeTextTheCaptionsAndFocusesTheFromSur
         EXPECT_TRUE(Find<QCheckBox>(w, "Check1")->isChecked());
         QTest::keyClick(w, Qt::Key_Escape);
     });
-    h.app->LoadExportDialog().Open();
-    h.app->UnloadExportDialog();
+    h.app->Load<ExportDialog>().Open();
+    h.app->Unload(WindowRole::Export);
     const std::map<std::string, std::string> expected = {
         {"Text1", "1"},          {"Text2", "1"},          {"Text3", "114"},
         {"Text4", "6"},          {"Text5", "en#46"},      {"Label11", "(7)"},
@@ -125,11 +125,11 @@ TEST_F(ExportDialogTest, OpeningShowsTheWholeTextTheCaptionsAndFocusesTheFromSur
     EXPECT_EQ(seen, expected);
     EXPECT_EQ(focus, "Text1");
     EXPECT_EQ(selected, QStringLiteral("1"));
-    EXPECT_EQ(h.app->ExportDialog(), nullptr);
+    EXPECT_EQ(h.app->Loaded<ExportDialog>(), nullptr);
 }
 
 TEST_F(ExportDialogTest, AfterEscTheNextOpeningStartsFromTheInitialValues) {
-    h.app->UnloadExportDialog();
+    h.app->Unload(WindowRole::Export);
     h.OnNextModal([&](QWidget* w) {
         Find<QLineEdit>(w, "Text1")->setText(QStringLiteral("5"));
         Find<QLineEdit>(w, "Text4")->setText(QStringLiteral("2"));
@@ -137,8 +137,8 @@ TEST_F(ExportDialogTest, AfterEscTheNextOpeningStartsFromTheInitialValues) {
         Find<QRadioButton>(w, "Option1_1")->setChecked(true);
         QTest::keyClick(Find<QWidget>(w, "Option1_1"), Qt::Key_Escape);
     });
-    h.app->LoadExportDialog().Open();
-    h.app->UnloadExportDialog();
+    h.app->Load<ExportDialog>().Open();
+    h.app->Unload(WindowRole::Export);
     std::vector<std::string> values;
     bool rich = false;
     h.OnNextModal([&](QWidget* w) {
@@ -149,8 +149,8 @@ TEST_F(ExportDialogTest, AfterEscTheNextOpeningStartsFromTheInitialValues) {
         rich = Find<QRadioButton>(w, "Option1_0")->isChecked();
         QTest::mouseClick(Find<QPushButton>(w, "Command2"), Qt::LeftButton);
     });
-    h.app->LoadExportDialog().Open();
-    h.app->UnloadExportDialog();
+    h.app->Load<ExportDialog>().Open();
+    h.app->Unload(WindowRole::Export);
     EXPECT_EQ(values, (std::vector<std::string>{"1", "1", "114", "6", "en#46"}));
     EXPECT_TRUE(rich);
 }
@@ -268,9 +268,9 @@ TEST_F(ExportDialogTest, TheClearedInlineOptionIsKeptAcrossRuns) {
     next.store.values = h.store.values;
     next.Create();
     ASSERT_TRUE(next.Start());
-    auto& again = next.app->LoadExportDialog();
+    auto& again = next.app->Load<ExportDialog>();
     EXPECT_FALSE(Find<QCheckBox>(&again, "Check1")->isChecked());
-    next.app->UnloadExportDialog();
+    next.app->Unload(WindowRole::Export);
 }
 
 TEST_F(ExportDialogTest, AFailedCheckMovesTheFocusToTheBoxAtFault) {
@@ -419,7 +419,7 @@ TEST_F(ExportDialogTest, TheFolderListShowsTheChainAndEntersSubfolders) {
 
 TEST_F(ExportDialogTest, ColoursFollowTheWindowColour) {
     h.app->State().settings.colour = {10, 20, 150};
-    dialog->ApplyExportDialogColours();
+    dialog->ApplyColours();
     auto pixel = [](QWidget* w, QPoint at) { return w->grab().toImage().pixelColor(at); };
     EXPECT_EQ(pixel(dialog, {300, 280}), QColor(10, 20, 150));
     for (const char* name : {"Label1", "Label7", "Label10", "Check1", "Option1_1"}) {
@@ -437,7 +437,7 @@ TEST_F(ExportDialogTest, ColoursFollowTheWindowColour) {
 TEST(ExportDialogStartup, TheStartupLoadsTheDialogOnceAndLeavesItUnloaded) {
     AppHarness h;
     auto& app = h.StartDefault();
-    EXPECT_EQ(app.ExportDialog(), nullptr);
+    EXPECT_EQ(app.Loaded<ExportDialog>(), nullptr);
     EXPECT_FALSE(app.State().startupDrive.empty());
 }
 
@@ -450,7 +450,7 @@ namespace {
 TEST(ExportDialogOpening, F4AndCommand6InTheMainWindowOpenTheDialog) {
     test::AppHarness h;
     auto& app = h.StartDefault();
-    Form1& main = app.MainWindow();
+    MainWindow& main = app.Main();
     const std::vector<std::function<void()>> openers = {
         [&] { QTest::keyClick(&main, Qt::Key_F4); },
         [&] { main.findChild<QPushButton*>(QStringLiteral("Command6"))->click(); }};
@@ -465,7 +465,7 @@ TEST(ExportDialogOpening, F4AndCommand6InTheMainWindowOpenTheDialog) {
         open();
         EXPECT_EQ(opened, QStringLiteral("Form7"));
         EXPECT_EQ(label11, QStringLiteral("(7)"));
-        EXPECT_EQ(app.ExportDialog(), nullptr);
+        EXPECT_EQ(app.Loaded<ExportDialog>(), nullptr);
     }
 }
 

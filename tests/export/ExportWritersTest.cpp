@@ -10,7 +10,7 @@
 #include <unistd.h>
 
 #include "export/ExportChecks.h"
-#include "reading/SuraTable.h"
+#include "SuraTable.h"
 
 namespace lumra {
 namespace {

@@ -9,16 +9,16 @@
 #include <filesystem>
 
 #include "AppHarness.h"
-#include "StartupWindow.h"
-#include "export/ExportDialog.h"
-#include "layout/WindowLayout.h"
-#include "reading/AppendixWindow.h"
-#include "reading/FootnoteWindow.h"
-#include "reading/GoToDialog.h"
-#include "reading/MainWindow.h"
-#include "search/SearchDialog.h"
-#include "search/TopicsDialog.h"
-#include "settings/SettingsDialog.h"
+#include "windows/StartupWindow.h"
+#include "windows/ExportDialog.h"
+#include "toolkit/WindowLayout.h"
+#include "windows/AppendixWindow.h"
+#include "windows/FootnoteWindow.h"
+#include "windows/GoToDialog.h"
+#include "windows/MainWindow.h"
+#include "windows/SearchDialog.h"
+#include "windows/TopicsDialog.h"
+#include "windows/SettingsDialog.h"
 
 namespace lumra {
 namespace {
@@ -56,7 +56,7 @@ TEST_P(CaptionFit, NoLabelOfTheStartedWindowsIsCutOff) {
     }
     Application& app = h.Create(GetParam());
     ASSERT_TRUE(h.Start());
-    Form1& main = app.MainWindow();
+    MainWindow& main = app.Main();
     const QSize design = main.size();
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
@@ -64,15 +64,15 @@ TEST_P(CaptionFit, NoLabelOfTheStartedWindowsIsCutOff) {
         main.resize(static_cast<int>(design.width() * scale),
                     static_cast<int>(design.height() * scale));
         QApplication::processEvents();
-        std::vector<QWidget*> dialogs = {&app.LoadSearchDialog(), &app.LoadGoToDialog(),
-                                         &app.LoadExportDialog(), &app.LoadTopicsDialog(),
-                                         &app.LoadSettingsDialog()};
-        for (QWidget* dialog : dialogs) {
-            LayOutDialog(app, *dialog);
+        std::vector<Form*> dialogs = {&app.Load<SearchDialog>(), &app.Load<GoToDialog>(),
+                                         &app.Load<ExportDialog>(), &app.Load<TopicsDialog>(),
+                                         &app.Load<SettingsDialog>()};
+        for (Form* dialog : dialogs) {
+            dialog->LayOut();
         }
         dialogs.insert(dialogs.end(),
-                       {&main, app.StartupWindow(), app.FootnoteWindow(), app.AppendixWindow()});
-        for (QWidget* window : dialogs) {
+                       {&main, app.Loaded<StartupWindow>(), app.Loaded<FootnoteWindow>(), app.Loaded<AppendixWindow>()});
+        for (Form* window : dialogs) {
             if (window == nullptr) {
                 continue;
             }

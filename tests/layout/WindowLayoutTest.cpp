@@ -7,13 +7,13 @@
 #include <QTest>
 
 #include "AppHarness.h"
-#include "export/ExportDialog.h"
-#include "layout/WindowLayout.h"
-#include "reading/HelpWindow.h"
-#include "reading/MainWindow.h"
-#include "search/SearchDialog.h"
-#include "search/TopicsDialog.h"
-#include "settings/SettingsDialog.h"
+#include "windows/ExportDialog.h"
+#include "toolkit/WindowLayout.h"
+#include "windows/HelpWindow.h"
+#include "windows/MainWindow.h"
+#include "windows/SearchDialog.h"
+#include "windows/TopicsDialog.h"
+#include "windows/SettingsDialog.h"
 
 namespace lumra {
 namespace {
@@ -28,7 +28,7 @@ QWidget* Child(QWidget* w, const char* name) {
 
 // The main window shown at a client size, its layout run.
 void ShowMainAt(Application& app, int width, int height) {
-    Form1& w = app.MainWindow();
+    MainWindow& w = app.Main();
     if (!w.isVisible()) {
         w.show();
         QTest::qWait(1);
@@ -42,9 +42,9 @@ TEST(MainWindowLayout, TwiceAsWideKeepsScaleOneAndCentresHorizontally) {
     auto& app = h.StartDefault();
     ShowMainAt(app, 1120, 403);
     EXPECT_FLOAT_EQ(app.State().layoutScale, 1.0f);
-    QWidget* combo = Child(&app.MainWindow(), "Combo1");
+    QWidget* combo = Child(&app.Main(), "Combo1");
     EXPECT_EQ(combo->geometry(), QRect(8 + 280, 8, 300, 24));
-    QWidget* pane = Child(&app.MainWindow(), "RTB1");
+    QWidget* pane = Child(&app.Main(), "RTB1");
     EXPECT_EQ(pane->geometry(), QRect(8 + 280, 64, 544, 239));
     EXPECT_DOUBLE_EQ(combo->font().pointSizeF(), 10.0);
 }
@@ -54,7 +54,7 @@ TEST(MainWindowLayout, OneAndAHalfScalesTheMainWindowAndEveryDialog) {
     auto& app = h.StartDefault();
     ShowMainAt(app, 840, 605);
     ASSERT_FLOAT_EQ(app.State().layoutScale, 1.5f);
-    Form1& w = app.MainWindow();
+    MainWindow& w = app.Main();
     EXPECT_EQ(Child(&w, "Combo1")->geometry(), QRect(12, 12, 450, 36));
     EXPECT_EQ(Child(&w, "Command1")->geometry().size(), QSize(156, 39));
     EXPECT_DOUBLE_EQ(Child(&w, "Command1")->font().pointSizeF(), 15.0);
@@ -71,17 +71,17 @@ TEST(MainWindowLayout, OneAndAHalfScalesTheMainWindowAndEveryDialog) {
             << control;
         EXPECT_DOUBLE_EQ(c->font().pointSizeF(), font * 1.5) << control;
     };
-    Form2& search = app.LoadSearchDialog();
-    LayOutDialog(app, search);
+    SearchDialog& search = app.Load<SearchDialog>();
+    search.LayOut();
     check(search, QSize(420, 396), "Command1", QRect(12, 356, 120, 28), 10);
-    Form9& topics = app.LoadTopicsDialog();
-    LayOutDialog(app, topics);
+    TopicsDialog& topics = app.Load<TopicsDialog>();
+    topics.LayOut();
     check(topics, QSize(430, 338), "Text1", QRect(12, 12, 260, 24), 10);
-    Form7& exportDialog = app.LoadExportDialog();
+    ExportDialog& exportDialog = app.Load<ExportDialog>();
     const double exportFont = Child(&exportDialog, "Text1")->font().pointSizeF();
-    LayOutDialog(app, exportDialog);
+    exportDialog.LayOut();
     check(exportDialog, QSize(560, 298), "Text1", QRect(298, 30, 48, 24), exportFont);
-    Form12& settings = app.LoadSettingsDialog(); // laid out by its loading
+    SettingsDialog& settings = app.Load<SettingsDialog>(); // laid out by its loading
     check(settings, QSize(520, 300), "Command2", QRect(8, 264, 120, 28), 10);
     // A later main-window layout follows a loaded dialog back to the design size.
     ShowMainAt(app, 560, 403);
@@ -94,24 +94,24 @@ TEST(MainWindowLayout, SmallerThanDesignedKeepsTheControlsAndScaleOne) {
     AppHarness h;
     auto& app = h.StartDefault();
     ShowMainAt(app, 840, 605);
-    const QRect before = Child(&app.MainWindow(), "Command6")->geometry();
+    const QRect before = Child(&app.Main(), "Command6")->geometry();
     ShowMainAt(app, 500, 605);
     EXPECT_FLOAT_EQ(app.State().layoutScale, 1.0f);
-    EXPECT_EQ(Child(&app.MainWindow(), "Command6")->geometry(), before);
+    EXPECT_EQ(Child(&app.Main(), "Command6")->geometry(), before);
 }
 
 TEST(MainWindowLayout, MarkingModeKeepsTheShorterPane) {
     AppHarness h;
     auto& app = h.StartDefault();
-    app.MainWindow().ToggleMarkMode();
+    app.Main().ToggleMarkMode();
     ShowMainAt(app, 840, 605);
-    EXPECT_EQ(Child(&app.MainWindow(), "RTB1")->height(), 209 * 3 / 2 + 1); // 313.5 rounded
+    EXPECT_EQ(Child(&app.Main(), "RTB1")->height(), 209 * 3 / 2 + 1); // 313.5 rounded
 }
 
 TEST(MainWindowLayout, RestoringFromMaximisedCentresAndClearsTheFlag) {
     AppHarness h;
     auto& app = h.StartDefault();
-    Form1& w = app.MainWindow();
+    MainWindow& w = app.Main();
     w.showMaximized();
     QTest::qWait(5);
     ASSERT_TRUE(w.isMaximized());
@@ -133,10 +133,10 @@ TEST(MainWindowLayout, RestoringFromMaximisedCentresAndClearsTheFlag) {
 TEST(DialogLayout, ADialogOpenedWhileTheMainWindowIsHiddenIsNotResized) {
     AppHarness h;
     auto& app = h.StartDefault();
-    ASSERT_FALSE(app.MainWindow().isVisible());
+    ASSERT_FALSE(app.Main().isVisible());
     app.State().layoutScale = 1.5f;
-    Form2& search = app.LoadSearchDialog();
-    LayOutDialog(app, search);
+    SearchDialog& search = app.Load<SearchDialog>();
+    search.LayOut();
     EXPECT_EQ(search.size(), QSize(420, 396));
     EXPECT_EQ(Child(&search, "Command1")->geometry(), QRect(12, 356, 120, 28));
 }
@@ -144,7 +144,7 @@ TEST(DialogLayout, ADialogOpenedWhileTheMainWindowIsHiddenIsNotResized) {
 TEST(HelpWindowLayout, GoesBackToMaximised) {
     AppHarness h;
     auto& app = h.StartDefault();
-    Form11& help = *app.HelpWindow();
+    HelpWindow& help = *app.Loaded<HelpWindow>();
     help.OpenWithHelpText();
     QTest::qWait(5);
     help.showNormal();

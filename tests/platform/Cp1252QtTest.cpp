@@ -1,4 +1,4 @@
-#include "platform/Cp1252Qt.h"
+#include "toolkit/Cp1252Qt.h"
 
 #include <QStringDecoder>
 

@@ -14,12 +14,13 @@
 #include <set>
 
 #include "AppHarness.h"
-#include "export/ExportDialog.h"
-#include "export/FolderList.h"
+#include "windows/ExportDialog.h"
+#include "windows/FolderList.h"
 #include "platform/QtPrompt.h"
-#include "reading/MainWindow.h"
-#include "reading/SuraTable.h"
-#include "search/SearchDialog.h"
+#include "windows/MainWindow.h"
+#include "SuraTable.h"
+#include "windows/SearchDialog.h"
+#include "windows/VerseListWindow.h"
 
 namespace lumra {
 namespace {
@@ -98,8 +99,8 @@ protected:
     void SetUp() override {
         app = &h.StartDefault();
         ASSERT_TRUE(h.endCodes.empty());
-        app->MainWindow().show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&app->MainWindow()));
+        app->Main().show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&app->Main()));
         h.prompt.realBoxes = &real;
     }
 
@@ -144,7 +145,7 @@ TEST_F(MessageBoxKeysTest, EscInTheManyHitsQuestionListsNothingAndKeepsTheDialog
         PressKey(Qt::Key_Return);
         EXPECT_EQ(keys.Boxes(), 1);
         EXPECT_EQ(keys.Unexpected(), 0);
-        EXPECT_EQ(app->VerseListWindow(), nullptr) << "Cancel lists nothing";
+        EXPECT_EQ(app->Loaded<VerseListWindow>(), nullptr) << "Cancel lists nothing";
         EXPECT_TRUE(dialog->isVisible());
     });
 }
@@ -185,11 +186,11 @@ TEST_F(MessageBoxKeysTest, EscInTheDeleteQuestionKeepsTheTopicsDialogAndTheFile)
 TEST_F(MessageBoxKeysTest, KeysInTheClosingQuestionNeverReachTheMainWindow) {
     const int language = app->State().settings.language;
     BoxKeys keys{Qt::Key_L, Qt::Key_Escape};
-    app->MainWindow().close();
+    app->Main().close();
     EXPECT_TRUE(keys.AllPressed());
     EXPECT_EQ(keys.Boxes(), 1);
     EXPECT_EQ(app->State().settings.language, language) << "L switched the language";
-    EXPECT_TRUE(app->MainWindow().isVisible()) << "Esc answers No";
+    EXPECT_TRUE(app->Main().isVisible()) << "Esc answers No";
     EXPECT_TRUE(h.endCodes.empty());
 }
 
@@ -223,7 +224,7 @@ TEST_F(MessageBoxKeysTest, TheGoToDialogKeepsTheVerseBoxAfterItsRefusal) {
 // step back and forward; the return from its own box is no new activation.
 TEST_F(MessageBoxKeysTest, TheMainWindowsActivationFocusesThePositionBar) {
     InDialog(Qt::Key_F6, [](QWidget*) {});
-    ASSERT_TRUE(BackTo(&app->MainWindow()));
+    ASSERT_TRUE(BackTo(&app->Main()));
     ASSERT_NE(QApplication::focusWidget(), nullptr);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("HScroll1"));
     const int start = app->State().currentPosition;

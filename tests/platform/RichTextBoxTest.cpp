@@ -1,6 +1,6 @@
-#include "platform/RichTextBox.h"
+#include "toolkit/RichTextBox.h"
 
-#include "platform/RtfReader.h"
+#include "toolkit/RtfReader.h"
 #include "platform/RtfTestDocuments.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "platform/RtfReader.h"
+#include "toolkit/RtfReader.h"
 
 #include "platform/RtfTestDocuments.h"
 

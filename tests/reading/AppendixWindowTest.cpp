@@ -8,9 +8,9 @@
 #include <QTest>
 
 #include "AppHarness.h"
-#include "platform/RichTextBox.h"
-#include "reading/AppendixWindow.h"
-#include "reading/MainWindow.h"
+#include "toolkit/RichTextBox.h"
+#include "windows/AppendixWindow.h"
+#include "windows/MainWindow.h"
 #include "reading/RtfVocabulary.h"
 #include "reading/TextDocuments.h"
 
@@ -33,7 +33,7 @@ class AppendixWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         app = &h.StartDefault();
-        form = app->AppendixWindow();
+        form = app->Loaded<AppendixWindow>();
         ASSERT_NE(form, nullptr);
         combo = form->findChild<QComboBox*>(QStringLiteral("Combo1"));
         pane[0] = form->findChild<RichTextBox*>(QStringLiteral("RTB1_0"));
@@ -60,7 +60,7 @@ protected:
 
     AppHarness h;
     Application* app = nullptr;
-    Form5* form = nullptr;
+    AppendixWindow* form = nullptr;
     QComboBox* combo = nullptr;
     RichTextBox* pane[2] = {};
 };
@@ -83,7 +83,7 @@ TEST_F(AppendixWindowTest, OpensOnTheCurrentAppendixWithItsCaptions) {
 }
 
 TEST_F(AppendixWindowTest, TheMainWindowOpensItWithF3AndItsButton) {
-    Form1& main = app->MainWindow();
+    MainWindow& main = app->Main();
     QTest::keyClick(&main, Qt::Key_F3);
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(pane[1]->Rtf(), FramePlainText(SyntheticDataSet::AppendixText("en", 1)));
@@ -123,7 +123,7 @@ TEST_F(AppendixWindowTest, ClosingHidesItAndReopeningKeepsTheItem) {
     }
     QTest::keyClick(pane[1], Qt::Key_Escape);
     EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(app->AppendixWindow(), form);
+    EXPECT_EQ(app->Loaded<AppendixWindow>(), form);
     form->Open();
     EXPECT_EQ(combo->currentIndex(), 4);
     EXPECT_EQ(pane[1]->Rtf(), FramePlainText(SyntheticDataSet::AppendixText("en", 5)));
@@ -188,7 +188,7 @@ TEST(AppendixWindow, OpensMaximisedWhenItWasLeftSo) {
         h.store.Set("wp", "f5max", flag);
         h.Create();
         ASSERT_TRUE(h.Start());
-        EXPECT_EQ(h.app->AppendixWindow()->windowState().testFlag(Qt::WindowMaximized),
+        EXPECT_EQ(h.app->Loaded<AppendixWindow>()->windowState().testFlag(Qt::WindowMaximized),
                   flag[0] == '1');
     }
 }

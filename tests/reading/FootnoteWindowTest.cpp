@@ -7,9 +7,9 @@
 #include <QTest>
 
 #include "AppHarness.h"
-#include "platform/RichTextBox.h"
-#include "reading/FootnoteWindow.h"
-#include "reading/MainWindow.h"
+#include "toolkit/RichTextBox.h"
+#include "windows/FootnoteWindow.h"
+#include "windows/MainWindow.h"
 #include "reading/RtfVocabulary.h"
 #include "reading/TextDocuments.h"
 
@@ -31,12 +31,12 @@ class FootnoteWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         app = &h.StartDefault();
-        form = app->FootnoteWindow();
+        form = app->Loaded<FootnoteWindow>();
         ASSERT_NE(form, nullptr);
     }
     AppHarness h;
     Application* app = nullptr;
-    Form4* form = nullptr;
+    FootnoteWindow* form = nullptr;
 };
 
 TEST_F(FootnoteWindowTest, FollowsTheRenderingsCaptionAndFillsThePaneOnlyWhileShown) {
@@ -93,7 +93,7 @@ TEST_F(FootnoteWindowTest, ClosingOnlyHidesIt) {
     form->Open();
     QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
     EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(app->FootnoteWindow(), form);
+    EXPECT_EQ(app->Loaded<FootnoteWindow>(), form);
     EXPECT_EQ(form->findChild<QPushButton*>(QStringLiteral("Command1"))->text(),
               QStringLiteral("en#24"));
 }
@@ -105,7 +105,7 @@ std::string FootnoteCaption(int position) {
 }
 
 TEST_F(FootnoteWindowTest, FollowsTheReaderWhileItIsOpen) {
-    Form1& main = app->MainWindow();
+    MainWindow& main = app->Main();
     main.RenderPosition(51);
     QTest::keyClick(&main, Qt::Key_F9); // no footnote: the button is off and so is F9
     EXPECT_FALSE(form->isVisible());

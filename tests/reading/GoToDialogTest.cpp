@@ -10,8 +10,8 @@
 
 #include "AppHarness.h"
 #include "reading/GoToCheck.h"
-#include "reading/GoToDialog.h"
-#include "reading/MainWindow.h"
+#include "windows/GoToDialog.h"
+#include "windows/MainWindow.h"
 
 namespace lumra {
 namespace {
@@ -59,9 +59,9 @@ protected:
                 QTest::keyClick(w, Qt::Key_Escape);
             }
         });
-        QTest::keyClick(&app->MainWindow(), Qt::Key_F6);
+        QTest::keyClick(&app->Main(), Qt::Key_F6);
         EXPECT_TRUE(ran);
-        EXPECT_EQ(app->GoToDialog(), nullptr) << "the dialog is unloaded when it closes";
+        EXPECT_EQ(app->Loaded<GoToDialog>(), nullptr) << "the dialog is unloaded when it closes";
         return closedByItself;
     }
 
@@ -113,7 +113,7 @@ TEST_F(GoToDialogTest, GoesToEveryVerseTheSuraHasAndRefusesTheOthers) {
         {"", "1", 72, 0},
     };
     for (const Case& c : cases) {
-        app->MainWindow().RenderPosition(3000);
+        app->Main().RenderPosition(3000);
         const int refusal = Attempt(c.sura, c.verse);
         EXPECT_EQ(refusal, c.refusal) << c.sura << ":" << c.verse;
         EXPECT_EQ(Position(), c.refusal == 0 ? c.position : 3000) << c.sura << ":" << c.verse;
@@ -154,7 +154,7 @@ TEST_F(GoToDialogTest, NumbersAreReadAsDecimalsAndHalvesRoundToEven) {
              Case{"1.2.3", "7", 7},                // the number ends at the second point
              Case{"002", "007", PositionOf(2, 7)}, //
          }) {
-        app->MainWindow().RenderPosition(3000);
+        app->Main().RenderPosition(3000);
         const int refusal = Attempt(c.sura, c.verse);
         EXPECT_EQ(refusal == 0, c.position != 0) << c.sura << ":" << c.verse;
         EXPECT_EQ(Position(), c.position != 0 ? c.position : 3000) << c.sura << ":" << c.verse;
@@ -162,7 +162,7 @@ TEST_F(GoToDialogTest, NumbersAreReadAsDecimalsAndHalvesRoundToEven) {
 }
 
 TEST_F(GoToDialogTest, OpensOnTheCurrentVerseAndEscLeavesItThere) {
-    app->MainWindow().RenderPosition(8);
+    app->Main().RenderPosition(8);
     QString sura, verse, label;
     InDialog([&](QWidget* w, QLineEdit* t1, QLineEdit* t2) {
         sura = t1->text();
@@ -184,16 +184,16 @@ TEST_F(GoToDialogTest, OpensOnTheCurrentVerseAndEscLeavesItThere) {
 }
 
 TEST_F(GoToDialogTest, TheGoToButtonOfTheMainWindowOpensItToo) {
-    app->MainWindow().RenderPosition(1243);
+    app->Main().RenderPosition(1243);
     QString sura;
     h.OnNextModal([&](QWidget* w) {
         sura = Box(w, "Text1")->text();
         QTest::keyClick(w, Qt::Key_Escape);
     });
-    QTest::mouseClick(app->MainWindow().findChild<QPushButton*>(QStringLiteral("Command3")),
+    QTest::mouseClick(app->Main().findChild<QPushButton*>(QStringLiteral("Command3")),
                       Qt::LeftButton);
     EXPECT_EQ(sura, QStringLiteral("9"));
-    EXPECT_EQ(app->GoToDialog(), nullptr);
+    EXPECT_EQ(app->Loaded<GoToDialog>(), nullptr);
 }
 
 TEST_F(GoToDialogTest, OnlyDigitsPointsAndBackspaceCanBeTyped) {
@@ -238,7 +238,7 @@ TEST_F(GoToDialogTest, EnterAndTabInTheSuraBoxMoveOnOnlyForASura) {
 }
 
 TEST_F(GoToDialogTest, TabInTheVerseBoxDoesNotGo) {
-    app->MainWindow().RenderPosition(3000);
+    app->Main().RenderPosition(3000);
     const bool went = InDialog([](QWidget*, QLineEdit* t1, QLineEdit* t2) {
         TypeInto(t1, "2");
         TypeInto(t2, "5");

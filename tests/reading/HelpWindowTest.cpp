@@ -8,9 +8,9 @@
 #include <QTest>
 
 #include "AppHarness.h"
-#include "platform/RichTextBox.h"
-#include "reading/HelpWindow.h"
-#include "reading/MainWindow.h"
+#include "toolkit/RichTextBox.h"
+#include "windows/HelpWindow.h"
+#include "windows/MainWindow.h"
 #include "reading/TextDocuments.h"
 
 namespace lumra {
@@ -86,7 +86,7 @@ TEST(Introduction, ShowsText67ThenAppendicesOneAndThreeAndUnloadsEachNotice) {
     }
 
     // The help window is ready, hidden, for later.
-    Form11* help = h.app->HelpWindow();
+    HelpWindow* help = h.app->Loaded<HelpWindow>();
     ASSERT_NE(help, nullptr);
     EXPECT_FALSE(help->isVisible());
     EXPECT_EQ(help->windowTitle(), QStringLiteral("en#53"));
@@ -119,37 +119,37 @@ TEST(Introduction, DecliningItShowsNoNotice) {
     AppHarness h;
     auto& app = h.StartDefault();
     ASSERT_EQ(h.prompt.boxes.size(), 1u); // the reminder only
-    ASSERT_NE(app.HelpWindow(), nullptr);
-    EXPECT_FALSE(app.HelpWindow()->isVisible());
+    ASSERT_NE(app.Loaded<HelpWindow>(), nullptr);
+    EXPECT_FALSE(app.Loaded<HelpWindow>()->isVisible());
 }
 
 class HelpWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         app = &h.StartDefault();
-        help = app->HelpWindow();
+        help = app->Loaded<HelpWindow>();
         ASSERT_NE(help, nullptr);
     }
     AppHarness h;
     Application* app = nullptr;
-    Form11* help = nullptr;
+    HelpWindow* help = nullptr;
 };
 
 TEST_F(HelpWindowTest, ClosingAfterTheStartOnlyHidesIt) {
-    const QPointer<Form11> before(help);
+    const QPointer<HelpWindow> before(help);
     help->OpenWithHelpText();
     EXPECT_TRUE(help->isVisible());
     QTest::keyClick(help, Qt::Key_Escape);
     EXPECT_FALSE(help->isVisible());
     ASSERT_FALSE(before.isNull());
-    EXPECT_EQ(app->HelpWindow(), help);
+    EXPECT_EQ(app->Loaded<HelpWindow>(), help);
 
     help->OpenWithHelpText();
     EXPECT_TRUE(help->isVisible());
     QTest::mouseClick(help->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
     EXPECT_FALSE(help->isVisible());
     EXPECT_FALSE(help->close()) << "the close is cancelled";
-    EXPECT_EQ(app->HelpWindow(), help);
+    EXPECT_EQ(app->Loaded<HelpWindow>(), help);
 }
 
 TEST_F(HelpWindowTest, OpeningPutsInTheHelpTextAtTheReadingFontSize) {
@@ -164,7 +164,7 @@ TEST_F(HelpWindowTest, OpeningPutsInTheHelpTextAtTheReadingFontSize) {
 }
 
 TEST_F(HelpWindowTest, TheMainWindowOpensItAndAFontChangeWaitsForTheNextOpening) {
-    Form1& main = app->MainWindow();
+    MainWindow& main = app->Main();
     QTest::keyClick(&main, Qt::Key_F1);
     ASSERT_TRUE(help->isVisible());
     EXPECT_EQ(Pane(help)->Rtf(), "{\\rtf1 en help\\fs20 text}");
@@ -174,7 +174,7 @@ TEST_F(HelpWindowTest, TheMainWindowOpensItAndAFontChangeWaitsForTheNextOpening)
     QTest::mouseClick(main.findChild<QPushButton*>(QStringLiteral("Command4")), Qt::LeftButton);
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(Pane(help)->Rtf(), "{\\rtf1 en help\\fs22 text}");
-    EXPECT_EQ(app->HelpWindow(), help);
+    EXPECT_EQ(app->Loaded<HelpWindow>(), help);
 }
 
 TEST_F(HelpWindowTest, F10CopiesTheWholeDocumentAsRichText) {

@@ -11,10 +11,10 @@
 #include <QTest>
 
 #include "AppHarness.h"
-#include "platform/RichTextBox.h"
-#include "platform/VirtualKeys.h"
-#include "reading/FootnoteWindow.h"
-#include "reading/MainWindow.h"
+#include "toolkit/RichTextBox.h"
+#include "toolkit/VirtualKeys.h"
+#include "windows/FootnoteWindow.h"
+#include "windows/MainWindow.h"
 
 namespace lumra {
 namespace {
@@ -27,7 +27,7 @@ protected:
     void SetUp() override {
         app = &h.StartDefault();
         ASSERT_TRUE(h.endCodes.empty());
-        form = &app->MainWindow();
+        form = &app->Main();
         form->show();
         pane = Find<RichTextBox>("RTB1");
         bar = Find<QScrollBar>("HScroll1");
@@ -68,7 +68,7 @@ protected:
 
     AppHarness h;
     Application* app = nullptr;
-    Form1* form = nullptr;
+    MainWindow* form = nullptr;
     RichTextBox* pane = nullptr;
     QScrollBar* bar = nullptr;
     QComboBox* chooser = nullptr;
@@ -202,7 +202,7 @@ TEST_F(MainWindowTest, TheRenderingBringsLabelsAndFootnoteButtonIntoLine) {
     EXPECT_EQ(Text("Label6"), QStringLiteral("87"));
     EXPECT_EQ(Text("Label7"), QStringLiteral("en#3"));
     EXPECT_TRUE(Find<QPushButton>("Command5")->isEnabled());
-    EXPECT_EQ(app->FootnoteWindow()->windowTitle(), QStringLiteral("en#892:92"));
+    EXPECT_EQ(app->Loaded<FootnoteWindow>()->windowTitle(), QStringLiteral("en#892:92"));
     EXPECT_EQ(app->State().footnoteRtf, "\\pard\\plain\\cf2\\fs20 en note 100");
 
     form->RenderPosition(2);
@@ -211,7 +211,7 @@ TEST_F(MainWindowTest, TheRenderingBringsLabelsAndFootnoteButtonIntoLine) {
     EXPECT_EQ(Text("Label7"), QString());
     EXPECT_EQ(Text("Label4"), QStringLiteral("7"));
     EXPECT_FALSE(Find<QPushButton>("Command5")->isEnabled());
-    EXPECT_EQ(app->FootnoteWindow()->windowTitle(), QStringLiteral("en#101"));
+    EXPECT_EQ(app->Loaded<FootnoteWindow>()->windowTitle(), QStringLiteral("en#101"));
     EXPECT_EQ(app->State().footnoteRtf, "");
 
     form->RenderPosition(200);
@@ -407,7 +407,7 @@ TEST_F(MainWindowTest, LSwitchesTheLanguageAndTwiceReturnsToTheFirst) {
 }
 
 TEST_F(MainWindowTest, FootnoteButtonAndF9OpenTheFootnoteWindowOnlyWithAFootnote) {
-    Form4* footnotes = app->FootnoteWindow();
+    FootnoteWindow* footnotes = app->Loaded<FootnoteWindow>();
     form->RenderPosition(151);
     Press(Qt::Key_F9);
     EXPECT_FALSE(footnotes->isVisible());
@@ -452,7 +452,7 @@ TEST_F(MainWindowTest, ColoursAndTheInformationRow) {
 }
 
 TEST_F(MainWindowTest, TheDesignTableKeepsEveryControlInsideTheDesignedArea) {
-    const DesignWindow& design = Form1::Design();
+    const DesignWindow& design = MainWindow::Design();
     for (const DesignControl& c : design.controls) {
         EXPECT_NE(form->findChild<QWidget*>(QString::fromLatin1(c.name)), nullptr) << c.name;
         EXPECT_GE(c.left, 0) << c.name;

@@ -3,7 +3,7 @@
 #include <numeric>
 #include <set>
 
-#include "reading/SuraTable.h"
+#include "SuraTable.h"
 
 namespace lumra {
 namespace {

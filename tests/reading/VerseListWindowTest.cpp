@@ -8,9 +8,9 @@
 #include <QTest>
 
 #include "AppHarness.h"
-#include "platform/RichTextBox.h"
+#include "toolkit/RichTextBox.h"
 #include "reading/RtfVocabulary.h"
-#include "reading/VerseListWindow.h"
+#include "windows/VerseListWindow.h"
 
 namespace lumra {
 namespace {
@@ -43,7 +43,7 @@ TEST(VerseListWindow, ShowsTheListModallyAndIsUnloadedAfterwards) {
     EXPECT_EQ(title, QStringLiteral("Hits: 2"));
     EXPECT_EQ(rtf, kList);
     EXPECT_TRUE(shown.isNull());
-    EXPECT_EQ(app.VerseListWindow(), nullptr);
+    EXPECT_EQ(app.Loaded<VerseListWindow>(), nullptr);
 }
 
 TEST(VerseListWindow, F10CopiesThePlainTextAndCtrlCOnlyExplains) {
@@ -83,9 +83,9 @@ TEST(VerseListWindow, GivesTheTextOfADocumentWithoutShowingIt) {
     AppHarness h;
     auto& app = h.StartDefault();
     EXPECT_EQ(app.VerseListPlainText(kList), "[1:1]  first verse\r\n\r\n[2:5]  second verse\r\n");
-    ASSERT_NE(app.VerseListWindow(), nullptr);
-    EXPECT_FALSE(app.VerseListWindow()->isVisible());
-    EXPECT_EQ(Pane(app.VerseListWindow())->Rtf(), "");
+    ASSERT_NE(app.Loaded<VerseListWindow>(), nullptr);
+    EXPECT_FALSE(app.Loaded<VerseListWindow>()->isVisible());
+    EXPECT_EQ(Pane(app.Loaded<VerseListWindow>())->Rtf(), "");
     EXPECT_EQ(app.VerseListPlainText(std::string(rtf::kListHeader) + "x\\par y }"), "x\r\ny ");
 }
 
@@ -96,7 +96,7 @@ TEST(VerseListWindow, LoadingAppliesCaptionsColourAndWindowState) {
     h.store.Set("G_SET", "red", "10");
     h.Create();
     ASSERT_TRUE(h.Start());
-    Form13& list = h.app->LoadVerseListWindow();
+    VerseListWindow& list = h.app->Load<VerseListWindow>();
     EXPECT_EQ(list.windowTitle(), QStringLiteral("en#61"));
     EXPECT_TRUE(list.windowState().testFlag(Qt::WindowMaximized));
     const auto& c = h.app->State().settings.colour;

@@ -12,9 +12,9 @@
 #include <functional>
 
 #include "AppHarness.h"
-#include "platform/RichTextBox.h"
-#include "reading/MainWindow.h"
-#include "search/SearchDialog.h"
+#include "toolkit/RichTextBox.h"
+#include "windows/MainWindow.h"
+#include "windows/SearchDialog.h"
 
 namespace lumra {
 namespace {
@@ -57,7 +57,7 @@ protected:
     void SetUp() override {
         app = &h.StartDefault();
         ASSERT_TRUE(h.endCodes.empty());
-        app->MainWindow().show();
+        app->Main().show();
         h.prompt.boxes.clear();
         h.prompt.events.clear();
     }
@@ -77,17 +77,17 @@ protected:
                 QTest::keyClick(w, Qt::Key_Escape);
             }
         });
-        QTest::keyClick(&app->MainWindow(), Qt::Key_F2);
+        QTest::keyClick(&app->Main(), Qt::Key_F2);
         EXPECT_TRUE(ran);
-        EXPECT_EQ(app->SearchDialog(), nullptr) << "the dialog is unloaded when it closes";
+        EXPECT_EQ(app->Loaded<SearchDialog>(), nullptr) << "the dialog is unloaded when it closes";
         return closedByItself;
     }
 
     int Position() {
-        return app->MainWindow().findChild<QScrollBar*>(QStringLiteral("HScroll1"))->value();
+        return app->Main().findChild<QScrollBar*>(QStringLiteral("HScroll1"))->value();
     }
     std::string Page() {
-        return app->MainWindow().findChild<RichTextBox*>(QStringLiteral("RTB1"))->Rtf();
+        return app->Main().findChild<RichTextBox*>(QStringLiteral("RTB1"))->Rtf();
     }
 
     AppHarness h;
@@ -224,7 +224,7 @@ TEST_F(SearchDialogTest, AnEmptyQueryIsRefusedAndASpaceReachesTheEngine) {
     EXPECT_EQ(app->State().settings.queryHistory[0], " ");
     // Nothing to step through: the main window says so.
     h.prompt.boxes.clear();
-    QTest::keyClick(&app->MainWindow(), Qt::Key_F8);
+    QTest::keyClick(&app->Main(), Qt::Key_F8);
     ASSERT_EQ(h.prompt.boxes.size(), 1u);
     EXPECT_EQ(h.prompt.boxes[0].message, "en#93");
 }
@@ -264,16 +264,16 @@ TEST_F(SearchDialogTest, AFoundTermIsShownAndF8AndF7StepThroughTheHits) {
     const int first = PositionOf(5, 10);
     EXPECT_EQ(Position(), first);
     EXPECT_NE(Page().find("\\cf1\\b verse 5:10"), std::string::npos) << Page();
-    QTest::keyClick(&app->MainWindow(), Qt::Key_F8);
+    QTest::keyClick(&app->Main(), Qt::Key_F8);
     EXPECT_EQ(Position(), PositionOf(5, 100));
-    QTest::keyClick(&app->MainWindow(), Qt::Key_Plus, Qt::KeypadModifier);
+    QTest::keyClick(&app->Main(), Qt::Key_Plus, Qt::KeypadModifier);
     EXPECT_EQ(Position(), PositionOf(5, 101));
-    QTest::keyClick(&app->MainWindow(), Qt::Key_F7);
-    QTest::keyClick(&app->MainWindow(), Qt::Key_F7);
+    QTest::keyClick(&app->Main(), Qt::Key_F7);
+    QTest::keyClick(&app->Main(), Qt::Key_F7);
     EXPECT_EQ(Position(), first);
     // Nothing before the first hit: a beep, and the position stays.
     const int beeps = h.prompt.beeps;
-    QTest::keyClick(&app->MainWindow(), Qt::Key_F7);
+    QTest::keyClick(&app->Main(), Qt::Key_F7);
     EXPECT_EQ(Position(), first);
     EXPECT_EQ(h.prompt.beeps, beeps + 1);
 }
@@ -284,14 +284,14 @@ TEST_F(SearchDialogTest, TheCommandButtonOpensTheDialogToo) {
         opened = w->objectName() == QStringLiteral("Form2");
         Click(w->findChild<QPushButton*>(QStringLiteral("Command2")));
     });
-    Click(app->MainWindow().findChild<QPushButton*>(QStringLiteral("Command2")));
+    Click(app->Main().findChild<QPushButton*>(QStringLiteral("Command2")));
     EXPECT_TRUE(opened);
-    EXPECT_EQ(app->SearchDialog(), nullptr);
+    EXPECT_EQ(app->Loaded<SearchDialog>(), nullptr);
 }
 
 TEST_F(SearchDialogTest, ListModeShowsTheHitsAndKeepsTheDialogOpen) {
     // Shown without its own modal loop, so that the list window can be answered.
-    Form2& dialog = app->LoadSearchDialog();
+    SearchDialog& dialog = app->Load<SearchDialog>();
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
     Click(Box(&dialog, "Check6"));

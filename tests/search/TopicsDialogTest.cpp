@@ -12,10 +12,10 @@
 #include <functional>
 
 #include "AppHarness.h"
-#include "platform/RichTextBox.h"
-#include "reading/MainWindow.h"
+#include "toolkit/RichTextBox.h"
+#include "windows/MainWindow.h"
 #include "search/Topics.h"
-#include "search/TopicsDialog.h"
+#include "windows/TopicsDialog.h"
 
 namespace lumra {
 namespace {
@@ -77,7 +77,7 @@ protected:
     // and closes it with Esc unless the steps closed it.
     void InDialog(const std::function<void(QWidget*)>& steps) {
         if (app->State().markMode != 1) {
-            QTest::keyClick(&app->MainWindow(), Qt::Key_T);
+            QTest::keyClick(&app->Main(), Qt::Key_T);
         }
         bool ran = false;
         h.OnNextModal([&](QWidget* w) {
@@ -89,9 +89,9 @@ protected:
                 QTest::keyClick(w, Qt::Key_Escape);
             }
         });
-        Click(&app->MainWindow(), "Command9");
+        Click(&app->Main(), "Command9");
         EXPECT_TRUE(ran);
-        EXPECT_EQ(app->TopicsDialog(), nullptr) << "the dialog is unloaded when it closes";
+        EXPECT_EQ(app->Loaded<TopicsDialog>(), nullptr) << "the dialog is unloaded when it closes";
         EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the busy pointer was restored";
     }
 
@@ -241,9 +241,9 @@ TEST_F(TopicsDialogTest, CopiesTheListAsThePlainTextTheWindowShows) {
 }
 
 TEST_F(TopicsDialogTest, ClosingRefreshesTheMainWindowsMarkButton) {
-    QTest::keyClick(&app->MainWindow(), Qt::Key_T);
+    QTest::keyClick(&app->Main(), Qt::Key_T);
     const auto current = static_cast<std::size_t>(app->State().currentPosition);
-    auto* command10 = Control<QPushButton>(&app->MainWindow(), "Command10");
+    auto* command10 = Control<QPushButton>(&app->Main(), "Command10");
     EXPECT_EQ(command10->text(), Text(116) + Text(119));
     std::string bytes(kTopicFileSize, '\0');
     bytes[current] = 1;
@@ -257,9 +257,9 @@ TEST_F(TopicsDialogTest, ClosingRefreshesTheMainWindowsMarkButton) {
         Click(w, "Command1_0");
         Click(w, "Command1_6");
     });
-    QTest::keyClick(&app->MainWindow(), Qt::Key_M);
+    QTest::keyClick(&app->Main(), Qt::Key_M);
     EXPECT_TRUE(ran);
-    EXPECT_EQ(app->TopicsDialog(), nullptr);
+    EXPECT_EQ(app->Loaded<TopicsDialog>(), nullptr);
     EXPECT_EQ(command10->text(), Text(116) + Text(118));
 
     // The name comes back into the box; Close (index 7) closes too.

@@ -6,17 +6,17 @@
 #include <QTest>
 
 #include "AppHarness.h"
-#include "export/ExportDialog.h"
-#include "platform/Cp1252Qt.h"
-#include "reading/AppendixWindow.h"
-#include "reading/FootnoteWindow.h"
-#include "reading/GoToDialog.h"
-#include "reading/HelpWindow.h"
-#include "reading/MainWindow.h"
-#include "reading/VerseListWindow.h"
-#include "search/SearchDialog.h"
-#include "search/TopicsDialog.h"
-#include "settings/SettingsDialog.h"
+#include "windows/ExportDialog.h"
+#include "toolkit/Cp1252Qt.h"
+#include "windows/AppendixWindow.h"
+#include "windows/FootnoteWindow.h"
+#include "windows/GoToDialog.h"
+#include "windows/HelpWindow.h"
+#include "windows/MainWindow.h"
+#include "windows/VerseListWindow.h"
+#include "windows/SearchDialog.h"
+#include "windows/TopicsDialog.h"
+#include "windows/SettingsDialog.h"
 
 namespace lumra {
 namespace {
@@ -37,41 +37,41 @@ std::string TextOf(const QWidget* window, const char* name) {
 void ExpectCaptionsIn(Application& app, const std::string& code) {
     const auto t = [&](int n) { return SyntheticDataSet::InterfaceText(code, n); };
     // The title ends with the fixed web address in either language.
-    EXPECT_EQ(Title(&app.MainWindow()),
+    EXPECT_EQ(Title(&app.Main()),
               t(1) + t(45) + t(100) + t(49) + t(100) + app.State().texts[36]);
     EXPECT_FALSE(app.State().texts[36].empty());
-    EXPECT_EQ(TextOf(&app.MainWindow(), "Command8"), t(10));
-    EXPECT_EQ(TextOf(app.FootnoteWindow(), "Command1"), t(24));
-    EXPECT_EQ(Title(app.AppendixWindow()), t(29));
-    EXPECT_EQ(Title(app.HelpWindow()), t(53));
-    EXPECT_EQ(Title(app.SearchDialog()), t(13));
-    EXPECT_EQ(TextOf(app.SearchDialog(), "Check4"), t(19));
-    EXPECT_EQ(Title(app.GoToDialog()), t(25));
-    EXPECT_EQ(Title(app.ExportDialog()), t(38));
-    EXPECT_EQ(TextOf(app.TopicsDialog(), "Command1_0"), t(122));
-    EXPECT_EQ(Title(app.SettingsDialog()), t(54));
-    EXPECT_EQ(TextOf(app.SettingsDialog(), "Command3"), t(60));
-    EXPECT_EQ(Title(app.VerseListWindow()), t(61));
+    EXPECT_EQ(TextOf(&app.Main(), "Command8"), t(10));
+    EXPECT_EQ(TextOf(app.Loaded<FootnoteWindow>(), "Command1"), t(24));
+    EXPECT_EQ(Title(app.Loaded<AppendixWindow>()), t(29));
+    EXPECT_EQ(Title(app.Loaded<HelpWindow>()), t(53));
+    EXPECT_EQ(Title(app.Loaded<SearchDialog>()), t(13));
+    EXPECT_EQ(TextOf(app.Loaded<SearchDialog>(), "Check4"), t(19));
+    EXPECT_EQ(Title(app.Loaded<GoToDialog>()), t(25));
+    EXPECT_EQ(Title(app.Loaded<ExportDialog>()), t(38));
+    EXPECT_EQ(TextOf(app.Loaded<TopicsDialog>(), "Command1_0"), t(122));
+    EXPECT_EQ(Title(app.Loaded<SettingsDialog>()), t(54));
+    EXPECT_EQ(TextOf(app.Loaded<SettingsDialog>(), "Command3"), t(60));
+    EXPECT_EQ(Title(app.Loaded<VerseListWindow>()), t(61));
 }
 
 void LoadEveryDialog(Application& app) {
-    app.LoadSearchDialog();
-    app.LoadGoToDialog();
-    app.LoadExportDialog();
-    app.LoadTopicsDialog();
-    app.LoadSettingsDialog();
-    app.LoadVerseListWindow();
+    app.Load<SearchDialog>();
+    app.Load<GoToDialog>();
+    app.Load<ExportDialog>();
+    app.Load<TopicsDialog>();
+    app.Load<SettingsDialog>();
+    app.Load<VerseListWindow>();
 }
 
 TEST(LanguageSwitch, KeyLSwitchesEveryWindowAndTwiceReturns) {
     AppHarness h;
     auto& app = h.StartDefault();
     LoadEveryDialog(app);
-    app.MainWindow().RenderPosition(1234);
+    app.Main().RenderPosition(1234);
     app.State().currentQuery = "typed before";
     const auto boxes = h.prompt.boxes.size();
 
-    QTest::keyClick(&app.MainWindow(), Qt::Key_L);
+    QTest::keyClick(&app.Main(), Qt::Key_L);
     EXPECT_EQ(app.State().settings.language, 2);
     ExpectCaptionsIn(app, "sv");
     EXPECT_EQ(app.State().currentPosition, 1234);
@@ -79,10 +79,10 @@ TEST(LanguageSwitch, KeyLSwitchesEveryWindowAndTwiceReturns) {
     EXPECT_EQ(app.State().currentQuery, SyntheticDataSet::InterfaceText("sv", 68));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the busy pointer is gone again";
     // The appendix chooser is filled in Swedish and back on the current item.
-    auto* chooser = app.AppendixWindow()->findChild<QComboBox*>(QStringLiteral("Combo1"));
+    auto* chooser = app.Loaded<AppendixWindow>()->findChild<QComboBox*>(QStringLiteral("Combo1"));
     EXPECT_EQ(chooser->currentIndex(), app.State().currentAppendix - 1);
 
-    QTest::keyClick(&app.MainWindow(), Qt::Key_L);
+    QTest::keyClick(&app.Main(), Qt::Key_L);
     EXPECT_EQ(app.State().settings.language, 1);
     ExpectCaptionsIn(app, "en");
     EXPECT_EQ(app.State().currentPosition, 1234);
@@ -94,22 +94,22 @@ TEST(LanguageSwitch, KeyLSwitchesEveryWindowAndTwiceReturns) {
 TEST(LanguageSwitch, ChosenInTheSettingsDialogOnOk) {
     AppHarness h;
     auto& app = h.StartDefault();
-    app.MainWindow().RenderPosition(77);
+    app.Main().RenderPosition(77);
     h.OnNextModal([](QWidget* d) {
         d->findChild<QComboBox*>(QStringLiteral("Combo1_0"))->setCurrentIndex(1);
         QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("Command2")), Qt::LeftButton);
     });
-    app.MainWindow().OpenSettingsDialog();
+    app.Main().OpenSettingsDialog();
     EXPECT_EQ(app.State().settings.language, 2);
     EXPECT_EQ(app.State().currentPosition, 77);
-    EXPECT_EQ(Title(app.HelpWindow()), SyntheticDataSet::InterfaceText("sv", 53));
+    EXPECT_EQ(Title(app.Loaded<HelpWindow>()), SyntheticDataSet::InterfaceText("sv", 53));
     EXPECT_EQ(app.State().currentQuery, SyntheticDataSet::InterfaceText("sv", 68));
     // The chooser of a dialog closed with Esc changes nothing.
     h.OnNextModal([](QWidget* d) {
         d->findChild<QComboBox*>(QStringLiteral("Combo1_0"))->setCurrentIndex(0);
         QTest::keyClick(d, Qt::Key_Escape);
     });
-    app.MainWindow().OpenSettingsDialog();
+    app.Main().OpenSettingsDialog();
     EXPECT_EQ(app.State().settings.language, 2);
 }
 
@@ -123,7 +123,7 @@ TEST(LanguageSwitch, AnAlteredDataFileEndsTheProgramSilently) {
     bytes[bytes.size() / 2] = static_cast<char>(bytes[bytes.size() / 2] ^ 1);
     test::WriteFile(path, bytes);
 
-    QTest::keyClick(&app.MainWindow(), Qt::Key_L);
+    QTest::keyClick(&app.Main(), Qt::Key_L);
     EXPECT_EQ(h.endCodes, std::vector<int>{2});
     EXPECT_EQ(h.prompt.boxes.size(), boxes);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);

@@ -11,18 +11,18 @@
 #include <vector>
 
 #include "AppHarness.h"
-#include "export/ExportDialog.h"
-#include "platform/Cp1252Qt.h"
-#include "platform/RichTextBox.h"
-#include "reading/AppendixWindow.h"
-#include "reading/FootnoteWindow.h"
-#include "reading/GoToDialog.h"
-#include "reading/HelpWindow.h"
-#include "reading/MainWindow.h"
-#include "reading/VerseListWindow.h"
-#include "search/SearchDialog.h"
-#include "search/TopicsDialog.h"
-#include "settings/SettingsDialog.h"
+#include "windows/ExportDialog.h"
+#include "toolkit/Cp1252Qt.h"
+#include "toolkit/RichTextBox.h"
+#include "windows/AppendixWindow.h"
+#include "windows/FootnoteWindow.h"
+#include "windows/GoToDialog.h"
+#include "windows/HelpWindow.h"
+#include "windows/MainWindow.h"
+#include "windows/VerseListWindow.h"
+#include "windows/SearchDialog.h"
+#include "windows/TopicsDialog.h"
+#include "windows/SettingsDialog.h"
 
 namespace lumra {
 namespace {
@@ -50,8 +50,8 @@ void ClickBox(QCheckBox* box) {
 // Opens the settings dialog from the main window's F5 key and runs action in it.
 void InSettingsDialog(AppHarness& h, std::function<void(QWidget*)> action) {
     h.OnNextModal(std::move(action));
-    QTest::keyClick(&h.app->MainWindow(), Qt::Key_F5);
-    EXPECT_EQ(h.app->SettingsDialog(), nullptr) << "closing unloads the dialog";
+    QTest::keyClick(&h.app->Main(), Qt::Key_F5);
+    EXPECT_EQ(h.app->Loaded<SettingsDialog>(), nullptr) << "closing unloads the dialog";
 }
 
 TEST(SettingsDialog, OpensWithTheDefaultsAndTheCurrentLanguage) {
@@ -99,26 +99,26 @@ TEST(SettingsDialog, OpensWithTheDefaultsAndTheCurrentLanguage) {
 TEST(SettingsDialog, SlidersPreviewOnlyUntilOkThenEveryWindowTakesTheColour) {
     AppHarness h;
     auto& app = h.StartDefault();
-    app.LoadGoToDialog();
-    app.LoadVerseListWindow();
+    app.Load<GoToDialog>();
+    app.Load<VerseListWindow>();
     InSettingsDialog(h, [&](QWidget* d) {
         Child<QScrollBar>(d, "HScroll2")->setValue(192);
         EXPECT_EQ(Child<QLabel>(d, "Label1_2")->text(), QStringLiteral(" 192"));
         EXPECT_TRUE(Child<QLabel>(d, "Label1_0")->styleSheet().contains(QStringLiteral("#00c000")));
         EXPECT_EQ(app.State().settings.colour, kDefaultWindowColour);
-        EXPECT_EQ(WindowColourOf(app.MainWindow()), kGreen);
+        EXPECT_EQ(WindowColourOf(app.Main()), kGreen);
         EXPECT_EQ(WindowColourOf(*d), kGreen);
         QTest::mouseClick(Child<QPushButton>(d, "Command2"), Qt::LeftButton);
     });
     const QColor chosen(0, 192, 0);
     EXPECT_EQ(app.State().settings.colour, (WindowColour{0, 192, 0}));
-    EXPECT_EQ(WindowColourOf(app.MainWindow()), chosen);
-    EXPECT_EQ(Child<RichTextBox>(&app.MainWindow(), "RTB1")->BackgroundColor(), chosen);
-    EXPECT_EQ(WindowColourOf(*app.FootnoteWindow()), chosen);
-    EXPECT_EQ(WindowColourOf(*app.AppendixWindow()), chosen);
-    EXPECT_EQ(WindowColourOf(*app.HelpWindow()), chosen);
-    EXPECT_EQ(WindowColourOf(*app.GoToDialog()), chosen);
-    EXPECT_EQ(WindowColourOf(*app.VerseListWindow()), chosen);
+    EXPECT_EQ(WindowColourOf(app.Main()), chosen);
+    EXPECT_EQ(Child<RichTextBox>(&app.Main(), "RTB1")->BackgroundColor(), chosen);
+    EXPECT_EQ(WindowColourOf(*app.Loaded<FootnoteWindow>()), chosen);
+    EXPECT_EQ(WindowColourOf(*app.Loaded<AppendixWindow>()), chosen);
+    EXPECT_EQ(WindowColourOf(*app.Loaded<HelpWindow>()), chosen);
+    EXPECT_EQ(WindowColourOf(*app.Loaded<GoToDialog>()), chosen);
+    EXPECT_EQ(WindowColourOf(*app.Loaded<VerseListWindow>()), chosen);
     // The dialog itself stays green, and shows the chosen colour on its sliders.
     InSettingsDialog(h, [&](QWidget* d) {
         EXPECT_EQ(WindowColourOf(*d), kGreen);
@@ -152,8 +152,8 @@ TEST(SettingsDialog, DefaultColourResetsTheSlidersWithoutApplying) {
 TEST(SettingsDialog, OptionBoxesTakeEffectAtOnceEvenWhenClosedWithEsc) {
     AppHarness h;
     auto& app = h.StartDefault();
-    app.MainWindow().RenderPosition(300); // a verse with a footnote
-    auto* pane = Child<RichTextBox>(&app.MainWindow(), "RTB1");
+    app.Main().RenderPosition(300); // a verse with a footnote
+    auto* pane = Child<RichTextBox>(&app.Main(), "RTB1");
     const std::string note = SyntheticDataSet::FootnoteAt("en", 300);
     ASSERT_FALSE(note.empty());
     EXPECT_EQ(pane->PlainText().find(note), std::string::npos);
@@ -164,7 +164,7 @@ TEST(SettingsDialog, OptionBoxesTakeEffectAtOnceEvenWhenClosedWithEsc) {
     });
     EXPECT_EQ(app.State().settings.viewOptions[3], 1);
     EXPECT_EQ(app.State().settings.viewOptions[0], 0);
-    app.MainWindow().RenderPosition(300);
+    app.Main().RenderPosition(300);
     EXPECT_NE(pane->PlainText().find(note), std::string::npos);
 }
 
@@ -173,7 +173,7 @@ TEST(SettingsDialog, OkWithoutChangesRecoloursAndRedrawsWithoutReloading) {
     auto& app = h.StartDefault();
     // The colour as a setting only: no window shows it yet.
     app.State().settings.colour = WindowColour{100, 20, 30};
-    auto* pane = Child<RichTextBox>(&app.MainWindow(), "RTB1");
+    auto* pane = Child<RichTextBox>(&app.Main(), "RTB1");
     pane->SetRtf(std::string());
     // A reload would check the data files and end the program.
     test::WriteFile(h.folder.Path() + "enkvt.txt", "altered");
@@ -181,8 +181,8 @@ TEST(SettingsDialog, OkWithoutChangesRecoloursAndRedrawsWithoutReloading) {
     InSettingsDialog(
         h, [&](QWidget* d) { QTest::keyClick(Child<QScrollBar>(d, "HScroll1"), Qt::Key_Return); });
     EXPECT_TRUE(h.endCodes.empty());
-    EXPECT_EQ(WindowColourOf(app.MainWindow()), QColor(100, 20, 30));
-    EXPECT_EQ(WindowColourOf(*app.FootnoteWindow()), QColor(100, 20, 30));
+    EXPECT_EQ(WindowColourOf(app.Main()), QColor(100, 20, 30));
+    EXPECT_EQ(WindowColourOf(*app.Loaded<FootnoteWindow>()), QColor(100, 20, 30));
     EXPECT_FALSE(pane->Rtf().empty());
     EXPECT_EQ(app.State().currentPosition, position);
 }
@@ -203,7 +203,7 @@ TEST(SettingsDialog, FontSizeSliderRunsFrom8To120) {
     });
     EXPECT_EQ(app.State().settings.viewFontSize, 240);
     EXPECT_EQ(app.State().settings.fontPoints, 120);
-    EXPECT_NE(Child<RichTextBox>(&app.MainWindow(), "RTB1")->Rtf().find("\\fs240"),
+    EXPECT_NE(Child<RichTextBox>(&app.Main(), "RTB1")->Rtf().find("\\fs240"),
               std::string::npos);
     // Closing without OK keeps the pending size until the next activation.
     InSettingsDialog(h, [&](QWidget* d) {

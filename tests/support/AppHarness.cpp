@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "Fingerprint.h"
-#include "StartupWindow.h"
+#include "windows/StartupWindow.h"
 
 namespace lumra::test {
 

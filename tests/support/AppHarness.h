@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "Application.h"
+#include "app/Application.h"
 #include "MemorySettingsStore.h"
 #include "ScriptedPrompt.h"
 #include "SyntheticDataSet.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Prompt.h"
+#include "Prompt.h"
 
 namespace lumra::test {
 

@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <unistd.h>
 
-#include "reading/SuraTable.h"
+#include "SuraTable.h"
 
 namespace lumra::test {
 

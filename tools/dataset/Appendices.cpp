@@ -1,7 +1,7 @@
 #include "dataset/Appendices.h"
 
 #include "dataset/TextRules.h"
-#include "reading/SuraTable.h"
+#include "SuraTable.h"
 
 namespace lumra::dataset {
 

@@ -1,7 +1,7 @@
 #include "dataset/Checks.h"
 
 #include "dataset/Appendices.h"
-#include "reading/SuraTable.h"
+#include "SuraTable.h"
 
 #include <cstdint>
 #include <map>

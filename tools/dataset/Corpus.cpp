@@ -1,7 +1,7 @@
 #include "dataset/Corpus.h"
 
 #include "dataset/TextRules.h"
-#include "reading/SuraTable.h"
+#include "SuraTable.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #include "dataset/Figures.h"
 
-#include "reading/SuraTable.h"
+#include "SuraTable.h"
 
 namespace lumra::dataset {
 

@@ -1,0 +1,138 @@
+#include "export/ExportBlocks.h"
+
+#include "SuraTable.h"
+
+namespace lumra {
+
+namespace {
+
+constexpr std::string_view kLeft = "\\par\\plain\\fs24\\ql ";
+constexpr std::string_view kCentre = "\\par\\plain\\fs24\\qc ";
+constexpr std::string_view kTitle = "\\par\\plain\\fs30\\ql ";
+constexpr std::string_view kSubtitleLine = "\\par\\plain\\fs24\\i\\qc ";
+constexpr std::string_view kReferenceStart =
+    "\\par\\pard\\plain\\fs24\\ql \\pard\\plain\\fs24\\ql ";
+constexpr std::string_view kTextPart = "\\pard\\plain\\fs24\\ql ";
+constexpr std::string_view kFootnoteLine = "\\par\\plain\\li284\\fs20\\ql ";
+constexpr std::string_view kCrLf = "\r\n";
+
+constexpr int kRtfStars = 60;
+constexpr int kTextStars = 40;
+
+// The text with each '_' written as `by`, appended to out.
+void AppendReplacingUnderscores(std::string& out, std::string_view text, std::string_view by) {
+    std::size_t from = 0;
+    for (auto at = text.find('_'); at != std::string_view::npos; at = text.find('_', from)) {
+        out.append(text, from, at - from).append(by);
+        from = at + 1;
+    }
+    out.append(text, from);
+}
+
+const std::string& TitleLine(const Corpus& corpus, int sura) {
+    static const std::string kNone;
+    const auto index = static_cast<std::size_t>(sura - 1);
+    return sura >= 1 && index < corpus.suraItems.size() ? corpus.suraItems[index] : kNone;
+}
+
+void AppendNumber(std::string& out, int n) {
+    char digits[12];
+    int count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + n % 10);
+        n /= 10;
+    } while (n > 0 && count < 12);
+    while (count > 0) {
+        out.push_back(digits[--count]);
+    }
+}
+
+// "[sura:verse]": it stands in every block.
+void AppendReference(std::string& out, int position) {
+    const auto p = static_cast<std::int16_t>(position);
+    out.push_back('[');
+    AppendNumber(out, SuraOfPosition(p));
+    out.push_back(':');
+    AppendNumber(out, VerseOfPosition(p));
+    out.push_back(']');
+}
+
+} // namespace
+
+void AppendEmphasisedRtfText(std::string& out, std::string_view text, std::string_view word) {
+    std::size_t scan = 0;
+    if (!word.empty()) {
+        for (auto at = text.find(word); at != std::string_view::npos; at = text.find(word, scan)) {
+            out.append(kTextPart).append(text, scan, at - scan).append("\\b ").append(word);
+            // Past the whole occurrence, so that no part of the word is written twice.
+            scan = at + word.size();
+        }
+    }
+    out.append(kTextPart).append(text, scan).append(kLeft);
+}
+
+void AppendRtfBlock(std::string& out, const ExportSources& sources, int position, bool heading) {
+    const auto& corpus = sources.corpus;
+    const auto& t = sources.texts;
+    const int sura = SuraOfPosition(static_cast<std::int16_t>(position));
+    if (heading) {
+        out.append(kLeft).append(kLeft).append(kCentre).append(kRtfStars, '*');
+        out.append(kLeft).append(kLeft).append(kTitle).append(TitleLine(corpus, sura));
+        out.append(kLeft).append(t[86]);
+        AppendNumber(out, kSuras.VerseCount[sura]);
+        out.append(kLeft).append(t[87]);
+        AppendNumber(out, kSuras.RevelationOrder[sura]);
+        out.append(kLeft);
+    }
+    if (corpus.HasSubtitle(position)) {
+        const std::string_view subtitle = corpus.SubtitleOf(position);
+        const auto cut = subtitle.find('_');
+        out.append(kSubtitleLine);
+        if (cut == std::string::npos) {
+            out.append(subtitle);
+        } else {
+            out.append(subtitle, 0, cut).append(kSubtitleLine).append(subtitle, cut + 1);
+        }
+        out.append(kLeft);
+    }
+    out.append(kReferenceStart);
+    AppendReference(out, position);
+    out.append(sources.inlineReference == 1 ? std::string_view("  ") : kLeft);
+    AppendEmphasisedRtfText(out, corpus.verseText[static_cast<std::size_t>(position)], t[68]);
+    if ((corpus.HasFootnote(position) && position < kFirstRtfPositionWithoutFootnote) ||
+        position == kPositionCount) {
+        out.append(kFootnoteLine);
+        AppendReplacingUnderscores(out, corpus.FootnoteOf(position), kFootnoteLine);
+        out.append(kFootnoteLine);
+    }
+}
+
+void AppendTextBlock(std::string& out, const ExportSources& sources, int position, bool heading) {
+    const auto& corpus = sources.corpus;
+    const auto& t = sources.texts;
+    const int sura = SuraOfPosition(static_cast<std::int16_t>(position));
+    if (heading) {
+        out.append(kCrLf).append(kTextStars, '*').append(kCrLf).append(kCrLf).append(kCrLf);
+        out.append(TitleLine(corpus, sura)).append(kCrLf);
+        out.append(t[86]);
+        AppendNumber(out, kSuras.VerseCount[sura]);
+        out.append(kCrLf).append(t[87]);
+        AppendNumber(out, kSuras.RevelationOrder[sura]);
+        out.append(kCrLf).append(kCrLf);
+    }
+    if (corpus.HasSubtitle(position)) {
+        out.append("     ");
+        AppendReplacingUnderscores(out, corpus.SubtitleOf(position), "\r\n     ");
+        out.append(kCrLf).append(kCrLf);
+    }
+    AppendReference(out, position);
+    out.append(sources.inlineReference == 1 ? std::string_view("  ") : kCrLf);
+    out.append(corpus.verseText[static_cast<std::size_t>(position)]).append(kCrLf);
+    if (corpus.HasFootnote(position)) {
+        out.append(kCrLf).append("   ");
+        AppendReplacingUnderscores(out, corpus.FootnoteOf(position), kCrLf);
+        out.append(kCrLf);
+    }
+}
+
+} // namespace lumra

@@ -1,0 +1,100 @@
+#include "windows/StartupWindow.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
+
+#include "toolkit/AccessibleNames.h"
+#include "toolkit/Cp1252Qt.h"
+#include "toolkit/VirtualKeys.h"
+
+namespace lumra {
+
+namespace {
+
+QLabel* MakeLabel(QWidget* parent, const char* name, QRect geometry, int pointSize) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignCenter);
+    QFont font = label->font();
+    font.setPointSize(pointSize);
+    label->setFont(font);
+    return label;
+}
+
+} // namespace
+
+StartupWindow::StartupWindow(WindowHost& host) : host_(host) {
+    setObjectName(QStringLiteral("Form8"));
+    setFixedSize(420, 220);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
+    Label2 = MakeLabel(this, "Label2", {10, 16, 400, 40}, 20);
+    Label4 = MakeLabel(this, "Label4", {10, 60, 400, 24}, 10);
+    Label1 = MakeLabel(this, "Label1", {10, 96, 400, 60}, 10);
+    Label1->setWordWrap(true);
+    Command1 = new QPushButton(this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(70, 170, 130, 30);
+    Command2 = new QPushButton(this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command2->setGeometry(220, 170, 130, 30);
+    connect(Command1, &QPushButton::clicked, this, &StartupWindow::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &StartupWindow::Command2_Click);
+}
+
+void StartupWindow::CentreLabel(QLabel* label) {
+    if (!label->wordWrap()) {
+        label->adjustSize();
+    }
+    label->move(width() / 2 - label->width() / 2, label->y());
+}
+
+void StartupWindow::RefreshCaptions() {
+    const auto& t = host_.State().texts;
+    Label2->setText(FromCp1252(t[45]));
+    Label4->setText(FromCp1252(JoinTexts(t, {48, 49})));
+    Label1->setText(FromCp1252(t[50]));
+    Command1->setText(FromCp1252(t[51]));
+    Command2->setText(FromCp1252(t[52]));
+    setWindowTitle(FromCp1252(t[45]));
+    CentreLabel(Label1);
+    CentreLabel(Label2);
+    CentreLabel(Label4);
+    FitAttribution();
+    NameControlsFromCaptions(*this);
+}
+
+void StartupWindow::FitAttribution() {
+    // The attribution must be read whole in every language: the window grows below it.
+    const int height = std::max(60, Label1->heightForWidth(Label1->width()));
+    Label1->resize(Label1->width(), height);
+    const int buttonsTop = Label1->y() + height + 14;
+    Command1->move(Command1->x(), buttonsTop);
+    Command2->move(Command2->x(), buttonsTop);
+    setFixedSize(width(), buttonsTop + Command1->height() + 20);
+}
+
+void StartupWindow::Form_Activate() {
+    setFocus();
+}
+
+void StartupWindow::Command1_Click() {
+    host_.State().introductionFlag = 1;
+    close();
+}
+
+void StartupWindow::Command2_Click() {
+    close();
+}
+
+int StartupWindow::Control_KeyPress(QObject*, int ascii) {
+    if (ascii == vk::Escape) {
+        close();
+    } else {
+        Command1_Click();
+    }
+    return 0;
+}
+
+} // namespace lumra
