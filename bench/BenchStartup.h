@@ -8,8 +8,8 @@
 #include <string>
 #include <utility>
 
-#include "app/Application.h"
 #include "BenchData.h"
+#include "app/Application.h"
 #include "settings/SettingsStore.h"
 
 namespace lumra::bench {

@@ -4,11 +4,11 @@
 #include <benchmark/benchmark.h>
 
 #include "BenchStartup.h"
-#include "toolkit/RichTextBox.h"
-#include "windows/MainWindow.h"
 #include "search/HitList.h"
 #include "search/QueryParser.h"
 #include "search/SearchCorpus.h"
+#include "toolkit/RichTextBox.h"
+#include "windows/MainWindow.h"
 
 namespace lumra::bench {
 

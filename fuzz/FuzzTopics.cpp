@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         }
     }
-    CountTopicMarks(state);
+    CountTopicMarks(state.topicMarks);
     BuildTopicList(state, prompt);
     return 0;
 }

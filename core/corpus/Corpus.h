@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "corpus/TextTable.h"
 #include "SuraTable.h"
+#include "corpus/TextTable.h"
 
 namespace lumra {
 

@@ -1,8 +1,8 @@
 #include "export/ExportChecks.h"
 
+#include "SuraTable.h"
 #include "corpus/LenientNumber.h"
 #include "export/ExportNames.h"
-#include "SuraTable.h"
 
 namespace lumra {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "Prompt.h"
 #include "corpus/InterfaceTexts.h"
 #include "export/ExportRequest.h"
-#include "Prompt.h"
 
 namespace lumra {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <exception>
 
-#include "export/ExportNames.h"
 #include "SuraTable.h"
+#include "export/ExportNames.h"
 
 namespace lumra {
 

@@ -5,10 +5,10 @@
 #include <functional>
 #include <string>
 
+#include "Prompt.h"
 #include "export/ExportBlocks.h"
 #include "export/ExportFile.h"
 #include "export/ExportRequest.h"
-#include "Prompt.h"
 
 namespace lumra {
 

@@ -1,7 +1,7 @@
 #include "reading/GoToCheck.h"
 
-#include "corpus/LenientNumber.h"
 #include "SuraTable.h"
+#include "corpus/LenientNumber.h"
 
 namespace lumra {
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "corpus/CaseFold.h"
-#include "reading/RtfVocabulary.h"
+#include "documents/RtfVocabulary.h"
 
 namespace lumra {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "ReaderState.h"
+#include "state/ReaderState.h"
 
 namespace lumra {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "corpus/Corpus.h"
-#include "search/SearchState.h"
+#include "state/SearchState.h"
 
 namespace lumra {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "ReaderState.h"
+#include "state/ReaderState.h"
 
 namespace lumra {
 

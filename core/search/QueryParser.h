@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "search/SearchState.h"
+#include "state/SearchState.h"
 
 namespace lumra {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "ReaderState.h"
 #include "Prompt.h"
+#include "state/ReaderState.h"
 
 namespace lumra {
 

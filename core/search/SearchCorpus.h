@@ -1,11 +1,11 @@
 #pragma once
 // Scanning the corpus for the parsed terms, and what the scan found.
 
+#include "Prompt.h"
 #include "corpus/Corpus.h"
 #include "corpus/InterfaceTexts.h"
-#include "Prompt.h"
-#include "search/SearchState.h"
 #include "settings/Settings.h"
+#include "state/SearchState.h"
 
 namespace lumra {
 

@@ -62,8 +62,8 @@ std::string TopicFolder(const ReaderState& state) {
     return FolderPath(state.topicFolder.empty() ? state.programFolder : state.topicFolder);
 }
 
-std::size_t MarkLimit(const ReaderState& state) {
-    return std::min(state.topicMarks.size(), kTopicFileSize);
+std::size_t MarkLimit(const std::vector<std::uint8_t>& marks) {
+    return std::min(marks.size(), kTopicFileSize);
 }
 
 // Reads a whole topic file; nothing when it cannot be read or is no longer a topic file.
@@ -163,21 +163,21 @@ bool IsTopicFileUsable(const ReaderState& state, std::string_view typedName) {
     return !ec && size == kTopicFileSize;
 }
 
-bool AnyTopicMark(const ReaderState& state) {
-    const auto end = MarkLimit(state);
+bool AnyTopicMark(const std::vector<std::uint8_t>& marks) {
+    const auto end = MarkLimit(marks);
     for (std::size_t p = 1; p < end; ++p) {
-        if (state.topicMarks[p] != 0) {
+        if (marks[p] != 0) {
             return true;
         }
     }
     return false;
 }
 
-int CountTopicMarks(const ReaderState& state) {
-    const auto end = MarkLimit(state);
+int CountTopicMarks(const std::vector<std::uint8_t>& marks) {
+    const auto end = MarkLimit(marks);
     int n = 0;
     for (std::size_t p = 1; p < end; ++p) {
-        n += state.topicMarks[p] == 1 ? 1 : 0;
+        n += marks[p] == 1 ? 1 : 0;
     }
     return n;
 }
@@ -187,7 +187,7 @@ void OpenTopic(ReaderState& state, Prompt& prompt, std::string_view typedName) {
         Error(state, prompt, 82);
         return;
     }
-    if (AnyTopicMark(state) && !Agrees(state, prompt, 128)) {
+    if (AnyTopicMark(state.topicMarks) && !Agrees(state, prompt, 128)) {
         return;
     }
     if (!IsTopicFileUsable(state, typedName)) {
@@ -212,14 +212,14 @@ TopicOutcome SaveTopic(ReaderState& state, Prompt& prompt, std::string_view type
         Error(state, prompt, 82);
         return TopicOutcome::Unchanged;
     }
-    if (!AnyTopicMark(state) && !Agrees(state, prompt, 131)) {
+    if (!AnyTopicMark(state.topicMarks) && !Agrees(state, prompt, 131)) {
         return TopicOutcome::Unchanged;
     }
     if (IsTopicFileUsable(state, typedName) && !Agrees(state, prompt, 133)) {
         return TopicOutcome::Unchanged;
     }
     std::array<std::uint8_t, kTopicFileSize> bytes{};
-    std::copy_n(state.topicMarks.begin(), MarkLimit(state), bytes.begin());
+    std::copy_n(state.topicMarks.begin(), MarkLimit(state.topicMarks), bytes.begin());
     const std::string temporary =
         TopicFolder(state) + ".lumra-topic-" + std::to_string(::getpid()) + ".tmp";
     if (!ReplaceFile(TopicFilePath(state, typedName), temporary, bytes.data(), bytes.size())) {
@@ -252,7 +252,7 @@ void ClearTopic(ReaderState& state, Prompt& prompt) {
     if (!Agrees(state, prompt, 136)) {
         return;
     }
-    const auto end = MarkLimit(state);
+    const auto end = MarkLimit(state.topicMarks);
     for (std::size_t p = 1; p < end; ++p) {
         state.topicMarks[p] = 0;
     }
@@ -261,7 +261,7 @@ void ClearTopic(ReaderState& state, Prompt& prompt) {
 
 std::optional<TopicList> BuildTopicList(const ReaderState& state, Prompt& prompt) {
     TopicList list;
-    list.count = CountTopicMarks(state);
+    list.count = CountTopicMarks(state.topicMarks);
     if (list.count > kTopicListQuestionAbove && !Agrees(state, prompt, 141, /*beep=*/false)) {
         return std::nullopt;
     }
@@ -271,7 +271,7 @@ std::optional<TopicList> BuildTopicList(const ReaderState& state, Prompt& prompt
     options.footnote = NumericOne(s.topicListOptions[1]);
     options.sameLine = true;
     std::string entries;
-    const auto end = MarkLimit(state);
+    const auto end = MarkLimit(state.topicMarks);
     for (std::size_t p = 1; p < end; ++p) {
         if (state.topicMarks[p] == 1) {
             AppendVerseListEntry(entries, state.corpus, static_cast<int>(p), options);

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "ReaderState.h"
 #include "Prompt.h"
+#include "state/ReaderState.h"
 
 namespace lumra {
 
@@ -31,9 +31,9 @@ std::string TopicFilePath(const ReaderState& state, std::string_view typedName);
 bool IsTopicFileUsable(const ReaderState& state, std::string_view typedName);
 
 // Whether any position 1..6346 is marked.
-bool AnyTopicMark(const ReaderState& state);
+bool AnyTopicMark(const std::vector<std::uint8_t>& marks);
 // The number of positions 1..6346 marked 1.
-int CountTopicMarks(const ReaderState& state);
+int CountTopicMarks(const std::vector<std::uint8_t>& marks);
 
 // The dialog refreshes its file list when a command returns FilesChanged.
 enum class TopicOutcome { Unchanged, FilesChanged };

@@ -1,8 +1,8 @@
 #include "search/VerseList.h"
 
-#include "reading/RtfVocabulary.h"
 #include "SuraTable.h"
-#include "reading/TextDocuments.h"
+#include "documents/RtfVocabulary.h"
+#include "documents/TextDocuments.h"
 #include "search/SearchCorpus.h"
 #include "search/TermMatch.h"
 

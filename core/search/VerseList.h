@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "corpus/Corpus.h"
-#include "search/SearchState.h"
+#include "state/SearchState.h"
 
 namespace lumra {
 

@@ -10,8 +10,8 @@
 
 #include "AppHarness.h"
 #include "Fingerprint.h"
-#include "windows/StartupWindow.h"
 #include "windows/MainWindow.h"
+#include "windows/StartupWindow.h"
 
 namespace lumra {
 namespace {

@@ -1,8 +1,8 @@
 // The data set this build wrote into the program folder, against the translation it came from.
 
+#include "SuraTable.h"
 #include "dataset/Cp1252.h"
 #include "dataset/Repairs.h"
-#include "SuraTable.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

@@ -2,12 +2,12 @@
 // synthetic source whose every text names its own verse.
 
 #include "dataset/Corpus.h"
+#include "SuraTable.h"
 #include "SyntheticSource.h"
 #include "dataset/Appendices.h"
 #include "dataset/Figures.h"
 #include "dataset/TextRules.h"
 #include "dataset/Writers.h"
-#include "SuraTable.h"
 
 #include <gtest/gtest.h>
 

@@ -16,10 +16,10 @@
 #include <unistd.h>
 
 #include "AppHarness.h"
+#include "settings/Settings.h"
 #include "windows/ExportDialog.h"
 #include "windows/FolderList.h"
 #include "windows/MainWindow.h"
-#include "settings/Settings.h"
 
 namespace lumra {
 namespace {

@@ -9,8 +9,8 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include "export/ExportChecks.h"
 #include "SuraTable.h"
+#include "export/ExportChecks.h"
 
 namespace lumra {
 namespace {

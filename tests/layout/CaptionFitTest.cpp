@@ -9,16 +9,16 @@
 #include <filesystem>
 
 #include "AppHarness.h"
-#include "windows/StartupWindow.h"
-#include "windows/ExportDialog.h"
 #include "toolkit/WindowLayout.h"
 #include "windows/AppendixWindow.h"
+#include "windows/ExportDialog.h"
 #include "windows/FootnoteWindow.h"
 #include "windows/GoToDialog.h"
 #include "windows/MainWindow.h"
 #include "windows/SearchDialog.h"
-#include "windows/TopicsDialog.h"
 #include "windows/SettingsDialog.h"
+#include "windows/StartupWindow.h"
+#include "windows/TopicsDialog.h"
 
 namespace lumra {
 namespace {
@@ -65,13 +65,13 @@ TEST_P(CaptionFit, NoLabelOfTheStartedWindowsIsCutOff) {
                     static_cast<int>(design.height() * scale));
         QApplication::processEvents();
         std::vector<Form*> dialogs = {&app.Load<SearchDialog>(), &app.Load<GoToDialog>(),
-                                         &app.Load<ExportDialog>(), &app.Load<TopicsDialog>(),
-                                         &app.Load<SettingsDialog>()};
+                                      &app.Load<ExportDialog>(), &app.Load<TopicsDialog>(),
+                                      &app.Load<SettingsDialog>()};
         for (Form* dialog : dialogs) {
             dialog->LayOut();
         }
-        dialogs.insert(dialogs.end(),
-                       {&main, app.Loaded<StartupWindow>(), app.Loaded<FootnoteWindow>(), app.Loaded<AppendixWindow>()});
+        dialogs.insert(dialogs.end(), {&main, app.Loaded<StartupWindow>(),
+                                       app.Loaded<FootnoteWindow>(), app.Loaded<AppendixWindow>()});
         for (Form* window : dialogs) {
             if (window == nullptr) {
                 continue;

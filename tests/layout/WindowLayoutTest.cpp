@@ -7,13 +7,13 @@
 #include <QTest>
 
 #include "AppHarness.h"
-#include "windows/ExportDialog.h"
 #include "toolkit/WindowLayout.h"
+#include "windows/ExportDialog.h"
 #include "windows/HelpWindow.h"
 #include "windows/MainWindow.h"
 #include "windows/SearchDialog.h"
-#include "windows/TopicsDialog.h"
 #include "windows/SettingsDialog.h"
+#include "windows/TopicsDialog.h"
 
 namespace lumra {
 namespace {

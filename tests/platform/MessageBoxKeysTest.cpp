@@ -14,11 +14,11 @@
 #include <set>
 
 #include "AppHarness.h"
+#include "SuraTable.h"
+#include "platform/QtPrompt.h"
 #include "windows/ExportDialog.h"
 #include "windows/FolderList.h"
-#include "platform/QtPrompt.h"
 #include "windows/MainWindow.h"
-#include "SuraTable.h"
 #include "windows/SearchDialog.h"
 #include "windows/VerseListWindow.h"
 

@@ -343,7 +343,8 @@ int LongestUnbrokenRun(const QTextDocument& document) {
         int run = 0;
         for (const QChar ch : block.text()) {
             const char16_t u = ch.unicode();
-            run = (u == u' ' || u == u'-' || u == 0x200B || u == QChar::LineSeparator) ? 0 : run + 1;
+            run =
+                (u == u' ' || u == u'-' || u == 0x200B || u == QChar::LineSeparator) ? 0 : run + 1;
             longest = std::max(longest, run);
         }
     }
@@ -361,8 +362,14 @@ TEST(RtfReaderLarge, AWordWithNowhereToBreakGetsBreakOpportunitiesButShowsUnchan
     std::string mixed = kListHeader;
     QString expected;
     for (int i = 0; i < 3000; ++i) {
-        mixed += i % 7 == 0 ? "{\\b ab}" : i % 11 == 0 ? "\\'e5" : i % 13 == 0 ? "\\u55357?\\u56832?" : "cd";
-        expected += i % 7 == 0 ? Q(u"ab") : i % 11 == 0 ? Q(u"\u00e5") : i % 13 == 0 ? Q(u"\U0001F600") : Q(u"cd");
+        mixed += i % 7 == 0    ? "{\\b ab}"
+                 : i % 11 == 0 ? "\\'e5"
+                 : i % 13 == 0 ? "\\u55357?\\u56832?"
+                               : "cd";
+        expected += i % 7 == 0    ? Q(u"ab")
+                    : i % 11 == 0 ? Q(u"\u00e5")
+                    : i % 13 == 0 ? Q(u"\U0001F600")
+                                  : Q(u"cd");
     }
     mixed += kBodyParagraph + std::string(500, 'y') + "}";
     expected += Q(u"\r\n") + QString(500, u'y');

@@ -7,11 +7,11 @@
 #include <QTest>
 
 #include "AppHarness.h"
+#include "documents/RtfVocabulary.h"
+#include "documents/TextDocuments.h"
 #include "toolkit/RichTextBox.h"
 #include "windows/FootnoteWindow.h"
 #include "windows/MainWindow.h"
-#include "reading/RtfVocabulary.h"
-#include "reading/TextDocuments.h"
 
 namespace lumra {
 namespace {

@@ -8,10 +8,10 @@
 #include <QTest>
 
 #include "AppHarness.h"
+#include "documents/TextDocuments.h"
 #include "toolkit/RichTextBox.h"
 #include "windows/HelpWindow.h"
 #include "windows/MainWindow.h"
-#include "reading/TextDocuments.h"
 
 namespace lumra {
 namespace {

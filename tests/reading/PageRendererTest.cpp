@@ -4,8 +4,8 @@
 
 #include "SyntheticDataSet.h"
 #include "corpus/CorpusLoader.h"
+#include "documents/RtfVocabulary.h"
 #include "reading/PageRenderer.h"
-#include "reading/RtfVocabulary.h"
 
 namespace lumra {
 namespace {

@@ -8,8 +8,8 @@
 #include <QTest>
 
 #include "AppHarness.h"
+#include "documents/RtfVocabulary.h"
 #include "toolkit/RichTextBox.h"
-#include "reading/RtfVocabulary.h"
 #include "windows/VerseListWindow.h"
 
 namespace lumra {

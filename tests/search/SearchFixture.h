@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "MemorySettingsStore.h"
-#include "ReaderState.h"
 #include "SyntheticDataSet.h"
 #include "corpus/CorpusLoader.h"
 #include "search/RunSearch.h"
 #include "settings/Settings.h"
+#include "state/ReaderState.h"
 
 namespace lumra::test {
 

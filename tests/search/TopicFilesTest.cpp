@@ -221,7 +221,7 @@ TEST_F(TopicFiles, OpeningTakesHighBytesAsMarksAndKeepsByteZero) {
     }
     EXPECT_EQ(state.topicMarks[256], 0);
     EXPECT_EQ(state.topicMarks[6346], 1);
-    EXPECT_EQ(CountTopicMarks(state), 255);
+    EXPECT_EQ(CountTopicMarks(state.topicMarks), 255);
     EXPECT_EQ(state.currentTopicName, "high");
 }
 
@@ -257,7 +257,7 @@ TEST_F(TopicFiles, UnusableFilesCannotBeOpenedAndAreDeletedWithoutTheQuestion) {
         ExpectQuestion(0, 128);
         ExpectError(129);
         EXPECT_EQ(state.topicMarks[7], 1);
-        EXPECT_EQ(CountTopicMarks(state), 1);
+        EXPECT_EQ(CountTopicMarks(state.topicMarks), 1);
         EXPECT_EQ(state.currentTopicName, "mine");
     }
     for (const std::string name : {"short", "long", "pipe"}) {
@@ -292,7 +292,8 @@ TEST_F(TopicFiles, OnlyAFileOfExactlyTheTopicSizeOpensWhateverItsLength) {
         prompt = ScriptedPrompt();
         state.topicMarks.assign(state.topicMarks.size(), 0);
         OpenTopic(state, prompt, "any");
-        EXPECT_EQ(CountTopicMarks(state), size == kTopicFileSize ? kPositionCount : 0) << size;
+        EXPECT_EQ(CountTopicMarks(state.topicMarks), size == kTopicFileSize ? kPositionCount : 0)
+            << size;
         if (size != kTopicFileSize) {
             ExpectError(129);
         }
@@ -308,7 +309,7 @@ TEST_F(TopicFiles, AnUnreadableFileIsNotUsable) {
     EXPECT_FALSE(IsTopicFileUsable(state, "locked"));
     OpenTopic(state, prompt, "locked");
     ExpectError(129);
-    EXPECT_EQ(CountTopicMarks(state), 0);
+    EXPECT_EQ(CountTopicMarks(state.topicMarks), 0);
 }
 
 TEST_F(TopicFiles, DeletingAUsableFileAsksFirst) {
@@ -330,11 +331,11 @@ TEST_F(TopicFiles, ClearingKeepsTheNameAndByteZero) {
     prompt.Answer(PromptAnswer::No);
     ClearTopic(state, prompt);
     ExpectQuestion(0, 136);
-    EXPECT_EQ(CountTopicMarks(state), 2);
+    EXPECT_EQ(CountTopicMarks(state.topicMarks), 2);
     ClearTopic(state, prompt);
     ExpectReport(137);
-    EXPECT_EQ(CountTopicMarks(state), 0);
-    EXPECT_FALSE(AnyTopicMark(state));
+    EXPECT_EQ(CountTopicMarks(state.topicMarks), 0);
+    EXPECT_FALSE(AnyTopicMark(state.topicMarks));
     EXPECT_EQ(state.topicMarks[0], 5);
     EXPECT_EQ(state.currentTopicName, "prayer");
 }

@@ -12,9 +12,9 @@
 #include <functional>
 
 #include "AppHarness.h"
+#include "search/Topics.h"
 #include "toolkit/RichTextBox.h"
 #include "windows/MainWindow.h"
-#include "search/Topics.h"
 #include "windows/TopicsDialog.h"
 
 namespace lumra {
@@ -165,7 +165,7 @@ TEST_F(TopicsDialogTest, ChoosingAFileNamesItAndOpeningItMarksItsVerses) {
         EXPECT_EQ(Control<QLineEdit>(w, "Text1")->text(), QStringLiteral("Fasting.TPC"));
         Click(w, "Command1_0");
     });
-    EXPECT_EQ(CountTopicMarks(app->State()), 2);
+    EXPECT_EQ(CountTopicMarks(app->State().topicMarks), 2);
     EXPECT_EQ(Marks()[40], 1);
     EXPECT_EQ(app->State().currentTopicName, "Fasting");
     ASSERT_EQ(h.prompt.boxes.size(), 1u);

@@ -6,17 +6,17 @@
 #include <QTest>
 
 #include "AppHarness.h"
-#include "windows/ExportDialog.h"
 #include "toolkit/Cp1252Qt.h"
 #include "windows/AppendixWindow.h"
+#include "windows/ExportDialog.h"
 #include "windows/FootnoteWindow.h"
 #include "windows/GoToDialog.h"
 #include "windows/HelpWindow.h"
 #include "windows/MainWindow.h"
-#include "windows/VerseListWindow.h"
 #include "windows/SearchDialog.h"
-#include "windows/TopicsDialog.h"
 #include "windows/SettingsDialog.h"
+#include "windows/TopicsDialog.h"
+#include "windows/VerseListWindow.h"
 
 namespace lumra {
 namespace {
@@ -37,8 +37,7 @@ std::string TextOf(const QWidget* window, const char* name) {
 void ExpectCaptionsIn(Application& app, const std::string& code) {
     const auto t = [&](int n) { return SyntheticDataSet::InterfaceText(code, n); };
     // The title ends with the fixed web address in either language.
-    EXPECT_EQ(Title(&app.Main()),
-              t(1) + t(45) + t(100) + t(49) + t(100) + app.State().texts[36]);
+    EXPECT_EQ(Title(&app.Main()), t(1) + t(45) + t(100) + t(49) + t(100) + app.State().texts[36]);
     EXPECT_FALSE(app.State().texts[36].empty());
     EXPECT_EQ(TextOf(&app.Main(), "Command8"), t(10));
     EXPECT_EQ(TextOf(app.Loaded<FootnoteWindow>(), "Command1"), t(24));

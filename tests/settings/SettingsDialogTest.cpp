@@ -11,18 +11,18 @@
 #include <vector>
 
 #include "AppHarness.h"
-#include "windows/ExportDialog.h"
 #include "toolkit/Cp1252Qt.h"
 #include "toolkit/RichTextBox.h"
 #include "windows/AppendixWindow.h"
+#include "windows/ExportDialog.h"
 #include "windows/FootnoteWindow.h"
 #include "windows/GoToDialog.h"
 #include "windows/HelpWindow.h"
 #include "windows/MainWindow.h"
-#include "windows/VerseListWindow.h"
 #include "windows/SearchDialog.h"
-#include "windows/TopicsDialog.h"
 #include "windows/SettingsDialog.h"
+#include "windows/TopicsDialog.h"
+#include "windows/VerseListWindow.h"
 
 namespace lumra {
 namespace {
@@ -203,8 +203,7 @@ TEST(SettingsDialog, FontSizeSliderRunsFrom8To120) {
     });
     EXPECT_EQ(app.State().settings.viewFontSize, 240);
     EXPECT_EQ(app.State().settings.fontPoints, 120);
-    EXPECT_NE(Child<RichTextBox>(&app.Main(), "RTB1")->Rtf().find("\\fs240"),
-              std::string::npos);
+    EXPECT_NE(Child<RichTextBox>(&app.Main(), "RTB1")->Rtf().find("\\fs240"), std::string::npos);
     // Closing without OK keeps the pending size until the next activation.
     InSettingsDialog(h, [&](QWidget* d) {
         Child<QScrollBar>(d, "HScroll4")->setValue(8);

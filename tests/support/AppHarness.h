@@ -9,10 +9,10 @@
 #include <memory>
 #include <vector>
 
-#include "app/Application.h"
 #include "MemorySettingsStore.h"
 #include "ScriptedPrompt.h"
 #include "SyntheticDataSet.h"
+#include "app/Application.h"
 
 namespace lumra::test {
 

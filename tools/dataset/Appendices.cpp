@@ -1,7 +1,7 @@
 #include "dataset/Appendices.h"
 
-#include "dataset/TextRules.h"
 #include "SuraTable.h"
+#include "dataset/TextRules.h"
 
 namespace lumra::dataset {
 

@@ -1,7 +1,7 @@
 #include "dataset/Checks.h"
 
-#include "dataset/Appendices.h"
 #include "SuraTable.h"
+#include "dataset/Appendices.h"
 
 #include <cstdint>
 #include <map>

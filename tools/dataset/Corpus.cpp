@@ -1,7 +1,7 @@
 #include "dataset/Corpus.h"
 
-#include "dataset/TextRules.h"
 #include "SuraTable.h"
+#include "dataset/TextRules.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #include "dataset/Sources.h"
 
-#include "dataset/TextRules.h"
 #include "SuraTable.h"
+#include "dataset/TextRules.h"
 
 #include <fstream>
 #include <nlohmann/json.hpp>

@@ -6,9 +6,9 @@
 
 #include "corpus/CorpusLoader.h"
 #include "corpus/DataFileCheck.h"
+#include "documents/RtfVocabulary.h"
+#include "documents/TextDocuments.h"
 #include "platform/KelvoLibrary.h"
-#include "reading/RtfVocabulary.h"
-#include "reading/TextDocuments.h"
 #include "search/Topics.h"
 #include "settings/Settings.h"
 #include "windows/AppendixWindow.h"
@@ -31,21 +31,20 @@ using Role = WindowRole;
 using Order = std::span<const Role>;
 
 // The steps that run over every loaded window, each in its own order.
-constexpr Role kCaptionOrder[] = {Role::Footnote, Role::Appendix, Role::Startup, Role::Help,
-                                  Role::GoTo,     Role::Export,   Role::Topics,  Role::Search,
+constexpr Role kCaptionOrder[] = {Role::Footnote, Role::Appendix,  Role::Startup, Role::Help,
+                                  Role::GoTo,     Role::Export,    Role::Topics,  Role::Search,
                                   Role::Settings, Role::VerseList, Role::Main};
-constexpr Role kColourOrder[] = {Role::Main,     Role::Search, Role::GoTo,
-                                 Role::Footnote, Role::Appendix, Role::Export,
+constexpr Role kColourOrder[] = {Role::Main,     Role::Search,    Role::GoTo,
+                                 Role::Footnote, Role::Appendix,  Role::Export,
                                  Role::Topics,   Role::VerseList, Role::Help};
-constexpr Role kStartupColourOrder[] = {Role::Main,     Role::Search, Role::GoTo,
+constexpr Role kStartupColourOrder[] = {Role::Main,     Role::Search,   Role::GoTo,
                                         Role::Footnote, Role::Appendix, Role::Topics,
                                         Role::Settings, Role::VerseList};
-constexpr Role kDesignOrder[] = {Role::Main,   Role::Search, Role::GoTo,
-                                 Role::Footnote, Role::Appendix, Role::Export,
-                                 Role::Topics, Role::Help,   Role::Settings, Role::VerseList};
-constexpr Role kLayoutOrder[] = {Role::Search, Role::GoTo,   Role::Footnote,
-                                 Role::Appendix, Role::Export, Role::Topics,
+constexpr Role kDesignOrder[] = {Role::Main,     Role::Search,   Role::GoTo,   Role::Footnote,
+                                 Role::Appendix, Role::Export,   Role::Topics, Role::Help,
                                  Role::Settings, Role::VerseList};
+constexpr Role kLayoutOrder[] = {Role::Search, Role::GoTo,   Role::Footnote, Role::Appendix,
+                                 Role::Export, Role::Topics, Role::Settings, Role::VerseList};
 constexpr Role kTextWindowOrder[] = {Role::Footnote, Role::Appendix, Role::VerseList};
 // Loaded hidden at start-up, before the captions.
 constexpr Role kStartupWindows[] = {Role::Footnote, Role::Appendix, Role::Startup, Role::Help};

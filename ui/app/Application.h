@@ -10,8 +10,8 @@
 #include <string>
 
 #include "Prompt.h"
-#include "ReaderState.h"
 #include "settings/SettingsStore.h"
+#include "state/ReaderState.h"
 #include "toolkit/Form.h"
 #include "windows/WindowHost.h"
 
@@ -70,9 +70,7 @@ public:
 
     // The window of a role while it is loaded, else null. W is the window's class.
     template <class W> W* Loaded() const { return static_cast<W*>(Window(W::kRole)); }
-    Form* Window(WindowRole role) const {
-        return windows_[static_cast<std::size_t>(role)].get();
-    }
+    Form* Window(WindowRole role) const { return windows_[static_cast<std::size_t>(role)].get(); }
     // Loads (creates hidden) the window of a role unless it is loaded; a dialog is loaded for
     // each opening and unloaded when it closes.
     template <class W> W& Load() { return static_cast<W&>(Load(W::kRole)); }

@@ -3,12 +3,12 @@
 #include <QComboBox>
 #include <QSignalBlocker>
 
-#include "toolkit/AccessibleNames.h"
+#include "documents/TextDocuments.h"
 #include "platform/Clipboard.h"
+#include "toolkit/AccessibleNames.h"
 #include "toolkit/Cp1252Qt.h"
 #include "toolkit/RichTextBox.h"
 #include "toolkit/VirtualKeys.h"
-#include "reading/TextDocuments.h"
 #include "toolkit/WindowPaint.h"
 
 namespace lumra {

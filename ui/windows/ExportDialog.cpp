@@ -18,10 +18,10 @@
 
 #include "export/ExportChecks.h"
 #include "export/ExportWriters.h"
-#include "windows/FolderList.h"
 #include "toolkit/Cp1252Qt.h"
 #include "toolkit/VirtualKeys.h"
 #include "windows/FixedDialog.h"
+#include "windows/FolderList.h"
 
 namespace lumra {
 
@@ -271,7 +271,8 @@ void ExportDialog::Drive1_Change() {
     const QStorageInfo volume(root);
     const bool readable =
         volume.isValid() && volume.isReady() && QFileInfo(root).isDir() && QDir(root).isReadable();
-    const QString startup = QFile::decodeName(QByteArray::fromStdString(host_.State().startupDrive));
+    const QString startup =
+        QFile::decodeName(QByteArray::fromStdString(host_.State().startupDrive));
     if (!readable && root != startup) {
         // Back to the drive of the start-up, silently.
         const int index = Drive1->findData(startup);

@@ -1,6 +1,6 @@
 #pragma once
-// ExportDialog, the export dialog: a verse range, a folder, a file name and a format, and the Export
-// button that writes the range. It is loaded for each opening and unloaded when it closes.
+// ExportDialog, the export dialog: a verse range, a folder, a file name and a format, and the
+// Export button that writes the range. It is loaded for each opening and unloaded when it closes.
 
 #include <array>
 #include <string>

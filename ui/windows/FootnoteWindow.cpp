@@ -1,7 +1,7 @@
 #include "windows/FootnoteWindow.h"
 
+#include "documents/TextDocuments.h"
 #include "platform/Clipboard.h"
-#include "reading/TextDocuments.h"
 #include "toolkit/AccessibleNames.h"
 #include "toolkit/Cp1252Qt.h"
 #include "toolkit/RichTextBox.h"

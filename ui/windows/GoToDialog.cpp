@@ -6,12 +6,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "toolkit/Cp1252Qt.h"
-#include "toolkit/VirtualKeys.h"
-#include "windows/FixedDialog.h"
-#include "toolkit/DesignTable.h"
 #include "reading/GoToCheck.h"
+#include "toolkit/Cp1252Qt.h"
+#include "toolkit/DesignTable.h"
+#include "toolkit/VirtualKeys.h"
 #include "toolkit/WindowPaint.h"
+#include "windows/FixedDialog.h"
 
 namespace lumra {
 

@@ -11,7 +11,6 @@ class QPushButton;
 
 namespace lumra {
 
-
 class GoToDialog final : public Form {
     Q_OBJECT
 public:

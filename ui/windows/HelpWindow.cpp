@@ -1,7 +1,7 @@
 #include "windows/HelpWindow.h"
 
+#include "documents/RtfVocabulary.h"
 #include "platform/Clipboard.h"
-#include "reading/RtfVocabulary.h"
 #include "toolkit/AccessibleNames.h"
 #include "toolkit/Cp1252Qt.h"
 #include "toolkit/RichTextBox.h"

@@ -9,13 +9,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "toolkit/WindowLayout.h"
 #include "platform/Clipboard.h"
+#include "reading/PageRenderer.h"
+#include "reading/ReadingCommands.h"
 #include "toolkit/Cp1252Qt.h"
 #include "toolkit/RichTextBox.h"
 #include "toolkit/VirtualKeys.h"
-#include "reading/PageRenderer.h"
-#include "reading/ReadingCommands.h"
+#include "toolkit/WindowLayout.h"
 #include "toolkit/WindowPaint.h"
 
 namespace lumra {
@@ -482,7 +482,7 @@ int MainWindow::HandleMainKey(int key, int shift) {
         // The pane's own copy never runs here.
         host_.Messages().Beep();
         host_.Messages().Show(state.texts[62], state.texts[45], PromptIcon::Information,
-                             PromptButtons::Ok);
+                              PromptButtons::Ok);
     } else if (key == 'Z') {
         ChangeFontSize(+2);
     } else if (key == 'X') {
@@ -518,7 +518,8 @@ int MainWindow::HandleMainKey(int key, int shift) {
 int MainWindow::StepToHit(int start, int step) {
     const auto& state = host_.State();
     if (state.search.termCount == 0) {
-        host_.Messages().Show(state.texts[93], state.texts[45], PromptIcon::None, PromptButtons::Ok);
+        host_.Messages().Show(state.texts[93], state.texts[45], PromptIcon::None,
+                              PromptButtons::Ok);
         return 0; // rendering position 0 beeps and nothing moves
     }
     const int p = FindHit(state.search, start, step);

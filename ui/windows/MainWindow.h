@@ -2,9 +2,9 @@
 // MainWindow, the reading window: one verse position at a time, with the sura chooser, the
 // position scroll bar, the fact labels, the command buttons and the keyboard map.
 
+#include "toolkit/DesignTable.h"
 #include "toolkit/Form.h"
 #include "windows/WindowHost.h"
-#include "toolkit/DesignTable.h"
 
 class QComboBox;
 class QLabel;

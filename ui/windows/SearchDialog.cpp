@@ -12,12 +12,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "toolkit/Cp1252Qt.h"
-#include "toolkit/VirtualKeys.h"
-#include "windows/FixedDialog.h"
-#include "toolkit/DesignTable.h"
-#include "toolkit/WindowPaint.h"
 #include "search/QueryHistory.h"
+#include "toolkit/Cp1252Qt.h"
+#include "toolkit/DesignTable.h"
+#include "toolkit/VirtualKeys.h"
+#include "toolkit/WindowPaint.h"
+#include "windows/FixedDialog.h"
 
 namespace lumra {
 

@@ -1,12 +1,12 @@
 #pragma once
-// SearchDialog, the search dialog: the query box with the recent queries, the search options and the
-// start and close buttons. It is loaded for each opening, shown modally and unloaded on close.
+// SearchDialog, the search dialog: the query box with the recent queries, the search options and
+// the start and close buttons. It is loaded for each opening, shown modally and unloaded on close.
 
 #include <array>
 
+#include "search/RunSearch.h"
 #include "toolkit/Form.h"
 #include "windows/WindowHost.h"
-#include "search/RunSearch.h"
 
 class QCheckBox;
 class QComboBox;
@@ -16,7 +16,6 @@ class QLabel;
 class QPushButton;
 
 namespace lumra {
-
 
 class SearchDialog final : public Form, private SearchHost {
     Q_OBJECT

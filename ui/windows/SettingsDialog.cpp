@@ -9,12 +9,12 @@
 #include <QScrollBar>
 #include <QVariant>
 
-#include "toolkit/WindowLayout.h"
 #include "toolkit/Cp1252Qt.h"
-#include "toolkit/VirtualKeys.h"
-#include "windows/FixedDialog.h"
 #include "toolkit/DesignTable.h"
+#include "toolkit/VirtualKeys.h"
+#include "toolkit/WindowLayout.h"
 #include "toolkit/WindowPaint.h"
+#include "windows/FixedDialog.h"
 
 namespace lumra {
 

@@ -17,7 +17,6 @@ class QScrollBar;
 
 namespace lumra {
 
-
 class SettingsDialog final : public Form {
     Q_OBJECT
 public:

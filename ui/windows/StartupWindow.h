@@ -9,7 +9,6 @@ class QPushButton;
 
 namespace lumra {
 
-
 class StartupWindow final : public Form {
     Q_OBJECT
 public:

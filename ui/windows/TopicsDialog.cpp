@@ -14,12 +14,12 @@
 
 #include "corpus/LenientNumber.h"
 #include "platform/Clipboard.h"
-#include "toolkit/Cp1252Qt.h"
-#include "toolkit/VirtualKeys.h"
-#include "windows/FixedDialog.h"
-#include "toolkit/DesignTable.h"
-#include "toolkit/WindowPaint.h"
 #include "search/Topics.h"
+#include "toolkit/Cp1252Qt.h"
+#include "toolkit/DesignTable.h"
+#include "toolkit/VirtualKeys.h"
+#include "toolkit/WindowPaint.h"
+#include "windows/FixedDialog.h"
 
 namespace lumra {
 

@@ -1,6 +1,6 @@
 #pragma once
-// TopicsDialog, the topics dialog: opens, saves and deletes topic files, clears the marks, and shows
-// or copies the list of marked verses. It is loaded for each opening and shown modally.
+// TopicsDialog, the topics dialog: opens, saves and deletes topic files, clears the marks, and
+// shows or copies the list of marked verses. It is loaded for each opening and shown modally.
 
 #include <array>
 #include <string>
@@ -15,7 +15,6 @@ class QListWidget;
 class QPushButton;
 
 namespace lumra {
-
 
 // The user's data folder for the program, for topic files when the program folder cannot be
 // written (file system encoding, trailing separator; empty when the system names none).

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "Prompt.h"
-#include "ReaderState.h"
+#include "state/ReaderState.h"
 
 namespace lumra {
 

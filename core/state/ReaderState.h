@@ -8,21 +8,16 @@
 #include <string>
 #include <vector>
 
+#include "SuraTable.h"
 #include "corpus/Corpus.h"
 #include "corpus/InterfaceTexts.h"
 #include "corpus/LanguageTable.h"
+#include "documents/RtfVocabulary.h"
 #include "layout/LayoutGeometry.h"
-#include "SuraTable.h"
-#include "search/SearchState.h"
 #include "settings/Settings.h"
+#include "state/SearchState.h"
 
 namespace lumra {
-
-// The style prefixes per text kind (1 subtitle, 2 verse text, 3 footnote); index 0 unused.
-struct HighlightStyles {
-    std::array<std::string, 4> hitStyle;
-    std::array<std::string, 4> plainStyle;
-};
 
 struct ReaderState {
     std::string programFolder; // ends with a separator

@@ -1,10 +1,19 @@
 #pragma once
 // The fixed rich-text fragments that every page and list of the reader is built from.
 
+#include <array>
 #include <string>
 #include <string_view>
 
-#include "ReaderState.h"
+namespace lumra {
+
+// The style prefixes per text kind (1 subtitle, 2 verse text, 3 footnote); index 0 unused.
+struct HighlightStyles {
+    std::array<std::string, 4> hitStyle;
+    std::array<std::string, 4> plainStyle;
+};
+
+} // namespace lumra
 
 namespace lumra::rtf {
 

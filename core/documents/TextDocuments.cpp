@@ -1,8 +1,8 @@
-#include "reading/TextDocuments.h"
+#include "documents/TextDocuments.h"
 
 #include "corpus/Corpus.h"
 #include "corpus/LanguageTable.h"
-#include "reading/RtfVocabulary.h"
+#include "documents/RtfVocabulary.h"
 
 namespace lumra {
 
