@@ -18,7 +18,7 @@
 #include "AppHarness.h"
 #include "settings/Settings.h"
 #include "windows/ExportDialog.h"
-#include "windows/FolderList.h"
+#include "toolkit/FolderList.h"
 #include "windows/MainWindow.h"
 
 namespace lumra {

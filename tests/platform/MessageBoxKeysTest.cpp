@@ -17,7 +17,7 @@
 #include "SuraTable.h"
 #include "platform/QtPrompt.h"
 #include "windows/ExportDialog.h"
-#include "windows/FolderList.h"
+#include "toolkit/FolderList.h"
 #include "windows/MainWindow.h"
 #include "windows/SearchDialog.h"
 #include "windows/VerseListWindow.h"

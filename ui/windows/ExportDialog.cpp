@@ -21,7 +21,7 @@
 #include "toolkit/Cp1252Qt.h"
 #include "toolkit/VirtualKeys.h"
 #include "windows/FixedDialog.h"
-#include "windows/FolderList.h"
+#include "toolkit/FolderList.h"
 
 namespace lumra {
 

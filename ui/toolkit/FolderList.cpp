@@ -1,4 +1,4 @@
-#include "windows/FolderList.h"
+#include "toolkit/FolderList.h"
 
 #include <QApplication>
 #include <QDir>
