@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "AppHarness.h"
+#include "FakeHost.h"
 #include "toolkit/RichTextBox.h"
 #include "toolkit/VirtualKeys.h"
 #include "windows/FootnoteWindow.h"
@@ -469,6 +470,35 @@ TEST_F(MainWindowTest, TheDesignTableKeepsEveryControlInsideTheDesignedArea) {
         EXPECT_GE(b->top, rtb->top + 209) << name;
         EXPECT_LE(b->top + b->height, rtb->top + rtb->height) << name;
     }
+}
+
+} // namespace
+} // namespace lumra
+
+namespace lumra {
+namespace {
+
+// Built alone on a fake host: the window asks for the other windows by role, and asks for
+// nothing else on the way.
+TEST(MainWindowAlone, TheKeysThatOpenWindowsAskTheHostForThemByRole) {
+    test::FakeHost host;
+    MainWindow window(host);
+    window.FillSuraChooser();
+    window.SetScrollValue(100); // a position with a footnote
+    auto* pane = window.findChild<RichTextBox*>(QStringLiteral("RTB1"));
+    ASSERT_NE(pane, nullptr);
+    for (const Qt::Key key : {Qt::Key_F2, Qt::Key_F6, Qt::Key_F1, Qt::Key_F3, Qt::Key_F4,
+                              Qt::Key_F5, Qt::Key_F9, Qt::Key_T, Qt::Key_M}) {
+        QTest::keyClick(pane, key);
+    }
+    using R = WindowRole;
+    EXPECT_EQ(host.opened, (std::vector<R>{R::Search, R::GoTo, R::Help, R::Appendix, R::Export,
+                                           R::Settings, R::Footnote, R::Topics}));
+    EXPECT_EQ(host.languageChanges, 0);
+    EXPECT_TRUE(host.prompt.boxes.empty());
+    QTest::keyClick(pane, Qt::Key_L);
+    EXPECT_EQ(host.languageChanges, 1);
+    EXPECT_EQ(host.state.settings.language, 2);
 }
 
 } // namespace
