@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "BenchReport.h"
@@ -23,14 +24,33 @@ namespace {
 
 using lumra::bench::Samples;
 
-// Start-ups of the reader and of the empty window in turn, so that both meet the same load.
+// Two subcommands of the reader's executable, whole processes; they need no window.
+const std::vector<std::pair<std::string, std::vector<std::string>>> kSubcommands = {
+    {"startup/cli-show", {"show", "2:255"}},
+    {"startup/cli-count", {"search", "mercy", "--count"}},
+};
+
+// Start-ups of the reader, of the empty window and the subcommands in turn, so that all meet
+// the same load.
 void MeasureProcesses(Samples& samples, int runs) {
     const std::string startup = LUMRA_BENCH_STARTUP_EXE;
     const std::string minimal = LUMRA_BENCH_MINIMAL_EXE;
-    // One run of each first, so that neither pays for a cold file cache.
+    const std::string program = LUMRA_BENCH_PROGRAM_EXE;
+    // One run of each first, so that none pays for a cold file cache.
     lumra::bench::RunProcess(startup);
     lumra::bench::RunProcess(minimal);
+    for (const auto& [key, args] : kSubcommands) {
+        lumra::bench::RunProcess(program, args);
+    }
     for (int i = 0; i < runs; ++i) {
+        for (const auto& [key, args] : kSubcommands) {
+            const auto run = lumra::bench::RunProcess(program, args);
+            if (run.ok) {
+                samples[key].push_back(run.millis);
+            } else {
+                std::fprintf(stderr, "lumra_bench: lumra %s failed\n", args[0].c_str());
+            }
+        }
         const auto reader = lumra::bench::RunProcess(startup);
         if (reader.ok) {
             samples["startup/process"].push_back(reader.millis);
@@ -148,6 +168,9 @@ int main(int argc, char* argv[]) {
         {"hit list of 200 in Form13", "hit-list-200", "", 50},
         {"start-up, whole process", "startup/process", "startup/minimal-window", 2},
         {"resident memory after start-up", "startup/rss", "", 80, "MB"},
+        {"lumra show 2:255, whole process", "startup/cli-show", "startup/minimal-window", 0.5},
+        {"lumra search mercy --count, whole process", "startup/cli-count", "startup/minimal-window",
+         0.5},
     };
     Samples samples;
     std::vector<lumra::bench::FigureRun> runs;

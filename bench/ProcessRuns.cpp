@@ -10,7 +10,7 @@ extern char** environ;
 
 namespace lumra::bench {
 
-ProcessRun RunProcess(const std::string& path) {
+ProcessRun RunProcess(const std::string& path, const std::vector<std::string>& args) {
     ProcessRun result;
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0) {
@@ -20,12 +20,17 @@ ProcessRun RunProcess(const std::string& path) {
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
-    std::string arg0 = path;
-    char* argv[] = {arg0.data(), nullptr};
+    std::vector<std::string> words = {path};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& word : words) {
+        argv.push_back(word.data());
+    }
+    argv.push_back(nullptr);
 
     const auto begin = std::chrono::steady_clock::now();
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, environ);
+    const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(pipeEnds[1]);
     if (spawned != 0) {

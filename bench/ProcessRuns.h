@@ -3,6 +3,7 @@
 // program printed.
 
 #include <string>
+#include <vector>
 
 namespace lumra::bench {
 
@@ -12,6 +13,6 @@ struct ProcessRun {
     std::string output; // its standard output
 };
 
-ProcessRun RunProcess(const std::string& path);
+ProcessRun RunProcess(const std::string& path, const std::vector<std::string>& args = {});
 
 } // namespace lumra::bench

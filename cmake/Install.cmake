@@ -15,6 +15,10 @@ endif()
 if(TARGET Lumra)
   install(TARGETS Lumra RUNTIME DESTINATION "${LUMRA_INSTALL_PROGRAM_DIR}")
 endif()
+if(TARGET lumra_reader)
+  # The reader's windows, loaded by the executable only to start the reader.
+  install(TARGETS lumra_reader LIBRARY DESTINATION "${LUMRA_INSTALL_PROGRAM_DIR}")
+endif()
 if(TARGET kelvo)
   install(TARGETS kelvo LIBRARY DESTINATION "${LUMRA_INSTALL_PROGRAM_DIR}" NAMELINK_SKIP)
 endif()
@@ -38,6 +42,9 @@ install(PROGRAMS "${_lumra_launcher}" DESTINATION "${CMAKE_INSTALL_BINDIR}")
 
 set(_pkg "${PROJECT_SOURCE_DIR}/packaging")
 install(FILES "${_pkg}/lumra.desktop" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+# Completion of the subcommands and their options, where bash-completion looks for it.
+install(FILES "${_pkg}/lumra.bash-completion"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/bash-completion/completions" RENAME lumra)
 install(FILES "${_pkg}/lumra.svg" DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps")
 foreach(size 48 128)
   install(FILES "${_pkg}/lumra-${size}.png"

@@ -21,7 +21,7 @@ done
 
 scripts/setup.sh package
 echo "-- the package"
-cmake --build "$build" -j2 --target Lumra kelvo dataset > /dev/null
+cmake --build "$build" -j2 --target Lumra lumra_reader kelvo dataset > /dev/null
 rm -f "$build"/lumra_*.deb
 (cd "$build" && cpack -G DEB > /dev/null)
 deb=$(ls "$build"/lumra_*.deb)
@@ -55,13 +55,21 @@ dpkg-deb -x "$deb" "$work/root"
 # default flags. The library is no executable, so not PIE.
 hardening-check --nofortify --nocfprotection "$work/root/usr/lib/lumra/Lumra" ||
   fail "Lumra lacks a hardening flag"
-hardening-check --nofortify --nocfprotection --nopie "$work/root/usr/lib/lumra/libkelvo.so" ||
-  fail "libkelvo.so lacks a hardening flag"
+for library in libkelvo.so liblumra_reader.so; do
+  hardening-check --nofortify --nocfprotection --nopie "$work/root/usr/lib/lumra/$library" ||
+    fail "$library lacks a hardening flag"
+done
 
 echo "-- apt-get install --no-install-recommends"
 DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
   "$deb" > "$work/apt.log" 2>&1 || fail "apt-get install: $(tail -n 20 "$work/apt.log")"
 [ -r /usr/share/doc/lumra/copyright ] || fail "no /usr/share/doc/lumra/copyright"
+[ -r /usr/share/bash-completion/completions/lumra ] || fail "no bash completion"
+
+echo "-- a subcommand of the installed program, without a display"
+verse=$(env -u DISPLAY -u QT_QPA_PLATFORM HOME="$work" lumra show 2:255 --lang en) ||
+  fail "lumra show 2:255 failed"
+case $verse in "[2:255]  "*) ;; *) fail "lumra show 2:255 printed: $verse" ;; esac
 
 echo "-- the installed reader under Xvfb"
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
@@ -81,4 +89,4 @@ until xdotool search --onlyvisible --name "^$title\$" > /dev/null 2>&1; do
   [ "$SECONDS" -lt "$deadline" ] || fail "no window \"$title\" within 20 s"
   sleep 0.1
 done
-echo "PASS: lintian clean, hardened, installed without recommends, window \"$title\" shown"
+echo "PASS: lintian clean, hardened, installed without recommends, a subcommand run, window \"$title\" shown"

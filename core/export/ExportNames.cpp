@@ -1,5 +1,6 @@
 #include "export/ExportNames.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <system_error>
@@ -131,6 +132,22 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
     for (char ch : bytes) {
         const auto b = static_cast<unsigned char>(ch);
         AppendUtf8(out, b >= 0x80 && b < 0xA0 ? kHighControls[b - 0x80] : char32_t{b});
+    }
+    return out;
+}
+
+std::string Utf8ToCp1252(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (const char32_t c : CodePoints(utf8)) {
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            out += static_cast<char>(c);
+            continue;
+        }
+        const auto* high = std::find(kHighControls.begin(), kHighControls.end(), c);
+        out += high != kHighControls.end()
+                   ? static_cast<char>(0x80 + (high - kHighControls.begin()))
+                   : '?';
     }
     return out;
 }

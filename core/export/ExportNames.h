@@ -27,6 +27,9 @@ std::string FolderPath(std::string_view folder);
 // Windows-1252 bytes as UTF-8, the encoding of file names here. The five bytes the code page
 // leaves undefined become the C1 controls of the same value.
 std::string Cp1252ToUtf8(std::string_view bytes);
+// UTF-8 as Windows-1252, the encoding of the corpus; a character the code page lacks, and a
+// byte that starts no valid sequence, becomes "?".
+std::string Utf8ToCp1252(std::string_view utf8);
 
 // Whether two file names (UTF-8) are equal apart from the letter case of the Windows-1252
 // letters, the letters a typed name can hold.

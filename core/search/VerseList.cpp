@@ -11,10 +11,11 @@ namespace lumra {
 namespace {
 
 // Each "_" (a line break in subtitles and footnotes) as a paragraph, then indent.
-void AppendWithBreaks(std::string& out, std::string_view text, std::string_view indent) {
+void AppendWithBreaks(std::string& out, std::string_view text, std::string_view lineBreak,
+                      std::string_view indent) {
     for (const char c : text) {
         if (c == '_') {
-            out += "\\par ";
+            out += lineBreak;
             out += indent;
         } else {
             out += c;
@@ -73,26 +74,31 @@ void AppendVerseListEntry(std::string& out, const Corpus& corpus, int position,
     const auto p = static_cast<std::int16_t>(position);
     if (options.subtitle && corpus.HasSubtitle(position)) {
         out += "     ";
-        AppendWithBreaks(out, FieldText(corpus, SearchField::Subtitle, position), "     ");
-        out += "\\par \\par ";
+        AppendWithBreaks(out, FieldText(corpus, SearchField::Subtitle, position), options.lineBreak,
+                         "     ");
+        out += options.lineBreak;
+        out += options.lineBreak;
     }
     out += '[';
     out += std::to_string(SuraOfPosition(p));
     out += ':';
     out += std::to_string(VerseOfPosition(p));
     out += ']';
-    out += options.sameLine ? "  " : "\\par ";
+    out += options.sameLine ? std::string_view("  ") : options.lineBreak;
     const std::string_view verse = FieldText(corpus, SearchField::VerseText, position);
     if (options.capitalTerms != nullptr) {
         out += CapitaliseTerms(verse, *options.capitalTerms, options.compareMode);
     } else {
         out += verse;
     }
-    out += "\\par \\par ";
+    out += options.lineBreak;
+    out += options.lineBreak;
     if (options.footnote && corpus.HasFootnote(position)) {
         out += "   ";
-        AppendWithBreaks(out, FieldText(corpus, SearchField::Footnote, position), "");
-        out += "\\par \\par ";
+        AppendWithBreaks(out, FieldText(corpus, SearchField::Footnote, position), options.lineBreak,
+                         "");
+        out += options.lineBreak;
+        out += options.lineBreak;
     }
 }
 

@@ -17,6 +17,8 @@ struct VerseListOptions {
     // When set, the terms of this search are written in capitals in the verse text.
     const SearchState* capitalTerms = nullptr;
     int compareMode = 1;
+    // The paragraph mark of the entry; a plain-text list passes a line break.
+    std::string_view lineBreak = "\\par ";
 };
 
 // Appends the entry of one verse position: [subtitle block] "[s:v]" separator verse text

@@ -1,32 +1,29 @@
-// The reader's entry point: the program folder is the folder of the executable.
+// The program's entry: a subcommand runs on the core alone, before any window library is
+// loaded; the reader and its windows live in a module beside the executable that is loaded
+// only to start the reader, so that a subcommand never pays for loading them.
 
-#include <QApplication>
-#include <cstdlib>
+#include <dlfcn.h>
 
-#include "app/Application.h"
+#include <cstdio>
+#include <string>
+
+#include "cli/SubcommandMain.h"
 #include "lumra/ExpectedFingerprint.h"
-#include "platform/QtPrompt.h"
-#include "platform/QtSettingsStore.h"
-#include "platform/SystemLanguage.h"
-#include "windows/MainWindow.h"
 
 int main(int argc, char* argv[]) {
-    QApplication qtApp(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lumra"));
-    QApplication::setQuitOnLastWindowClosed(false);
-
-    lumra::ApplicationConfig config;
-    config.programFolder = QApplication::applicationDirPath().toStdString() + "/";
-    config.expectedFingerprint = lumra::kExpectedFingerprint;
-    config.systemLanguageId = lumra::UserDefaultLanguageId();
-
-    lumra::QtSettingsStore store;
-    lumra::QtPrompt prompt;
-    // Ending at once: no settings saved, no further events.
-    lumra::Application app(config, store, prompt, [](int code) { std::_Exit(code); });
-    if (!app.Start()) {
+    if (lumra::cli::IsSubcommandRun(argc, argv)) {
+        return lumra::cli::RunSubcommand(argc, argv, lumra::kExpectedFingerprint);
+    }
+    const std::string module = lumra::cli::ExecutableFolder(argv[0]) + "liblumra_reader.so";
+    void* reader = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
+    using ReaderMain = int (*)(int, char**);
+    const auto start = reader != nullptr
+                           ? reinterpret_cast<ReaderMain>(dlsym(reader, "LumraReaderMain"))
+                           : nullptr;
+    if (start == nullptr) {
+        const char* why = dlerror();
+        std::fprintf(stderr, "lumra: %s\n", why != nullptr ? why : module.c_str());
         return 2;
     }
-    app.Main().show();
-    return QApplication::exec();
+    return start(argc, argv);
 }

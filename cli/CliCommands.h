@@ -1,0 +1,42 @@
+#pragma once
+// The three subcommands on a loaded corpus. Each builds its whole output before anything is
+// printed, so that a refused argument prints nothing but its message.
+
+#include <string>
+#include <vector>
+
+#include "cli/CliArguments.h"
+#include "corpus/Corpus.h"
+#include "corpus/InterfaceTexts.h"
+#include "settings/Settings.h"
+
+namespace lumra::cli {
+
+enum ExitCode : int {
+    kFound = 0, // found, printed or written
+    kNoHit = 1,
+    kBadArguments = 2,
+    kDataCheckFailed = 3,
+    kWriteFailed = 4,
+};
+
+struct CliData {
+    const InterfaceTexts& texts;
+    const Corpus& corpus;
+    const Settings& settings; // as stored; the switches override them
+};
+
+struct CommandResult {
+    int exitCode = kFound;
+    std::string out;                  // Windows-1252, CR LF line breaks
+    std::vector<std::string> notices; // Windows-1252 messages for standard error
+};
+
+// Each position as F10 copies it, reference after reference.
+CommandResult RunShow(const CliArguments& args, const CliData& data);
+// Every position with a hit in a searched field, in ascending order.
+CommandResult RunSearch(const CliArguments& args, const CliData& data);
+// The range written as the export dialog writes it; the file is only replaced with --replace.
+CommandResult RunExport(const CliArguments& args, const CliData& data);
+
+} // namespace lumra::cli

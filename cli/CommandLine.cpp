@@ -1,0 +1,89 @@
+#include "cli/CommandLine.h"
+
+#include "cli/CliCommands.h"
+#include "cli/CliText.h"
+#include "corpus/LanguageData.h"
+#include "corpus/LanguageTable.h"
+#include "export/ExportNames.h"
+
+namespace lumra::cli {
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "Usage: lumra                       start the reader\n"
+    "       lumra show REF...           print verses as F10 copies them\n"
+    "       lumra search QUERY          print the verses a search finds\n"
+    "       lumra export FROM TO FILE   write a verse range as the export dialog does\n"
+    "\n"
+    "REF is 2:255, 2:255-257, 9 (a whole sura) or 2:0 (an unnumbered opening);\n"
+    "FROM and TO are 2:255 or a whole sura.\n"
+    "\n"
+    "Every subcommand:  --lang en|sv  --crlf  --help  --version\n"
+    "show:    --with-subtitles --with-footnotes --one-line\n"
+    "search:  --verse-texts --subtitles --footnotes --match-case --whole-words\n"
+    "         --with-subtitles --with-footnotes --one-line --capitals\n"
+    "         --refs --count --limit N\n"
+    "export:  --rtf --text --one-line --replace\n"
+    "Each switch has an opposite (--without-subtitles, --without-footnotes, --own-line,\n"
+    "--no-verse-texts, --no-subtitles, --no-footnotes, --ignore-case, --no-whole-words,\n"
+    "--no-capitals); a switch not given keeps the reader's setting.\n"
+    "\n"
+    "Exit status: 0 found or written, 1 no hit, 2 bad arguments or reference,\n"
+    "3 the data files failed their check, 4 the file could not be written.\n"
+    "See lumra(1).\n";
+
+void PrintError(std::ostream& err, std::string_view utf8) {
+    err << "lumra: " << utf8 << '\n';
+}
+
+} // namespace
+
+int RunCommandLine(const std::vector<std::string>& args, const CliEnvironment& env,
+                   std::ostream& out, std::ostream& err) {
+    const ParsedArguments parsed = ParseArguments(args);
+    if (!parsed.error.empty()) {
+        PrintError(err, parsed.error + " (lumra --help)");
+        return kBadArguments;
+    }
+    const CliArguments& a = parsed.arguments;
+    if (a.help) {
+        out << kUsage;
+        return out.flush() ? kFound : kWriteFailed;
+    }
+    if (a.version) {
+        out << "lumra " << env.version << '\n';
+        return out.flush() ? kFound : kWriteFailed;
+    }
+
+    const Settings settings = LoadSettings(env.store);
+    const std::uint8_t language = a.language == "en" ? 1
+                                  : a.language == "sv"
+                                      ? 2
+                                      : ChooseLanguage(settings.language, env.systemLanguageId);
+    // Altered data files end the run before anything is said, as they end the reader.
+    if (!env.dataFilesIntact()) {
+        return kDataCheckFailed;
+    }
+    const std::string folder = FolderPath(env.programFolder);
+    const LanguageData data = LoadLanguageData(folder, kLanguages[language].code);
+    if (!data.corpus.ok()) {
+        PrintError(err, Cp1252ToUtf8(OneLine(data.texts[99])));
+        return kDataCheckFailed;
+    }
+
+    const CliData cliData{data.texts, *data.corpus.corpus, settings};
+    const CommandResult result = a.command == Subcommand::Show     ? RunShow(a, cliData)
+                                 : a.command == Subcommand::Search ? RunSearch(a, cliData)
+                                                                   : RunExport(a, cliData);
+    out << PrintedText(result.out, a.crlf);
+    for (const std::string& notice : result.notices) {
+        PrintError(err, Cp1252ToUtf8(OneLine(notice)));
+    }
+    if (!out.flush()) {
+        return kWriteFailed;
+    }
+    return result.exitCode;
+}
+
+} // namespace lumra::cli
