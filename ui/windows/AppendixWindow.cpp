@@ -3,12 +3,13 @@
 #include <QComboBox>
 #include <QSignalBlocker>
 
-#include "toolkit/AccessibleNames.h"
 #include "platform/Clipboard.h"
+#include "reading/TextDocuments.h"
+#include "toolkit/AccessibleNames.h"
+#include "toolkit/Controls.h"
 #include "toolkit/Cp1252Qt.h"
 #include "toolkit/RichTextBox.h"
 #include "toolkit/VirtualKeys.h"
-#include "reading/TextDocuments.h"
 #include "toolkit/WindowPaint.h"
 
 namespace lumra {
@@ -28,8 +29,7 @@ constexpr int kLastItem = 40;
 
 AppendixWindow::AppendixWindow(WindowHost& host) : TextWindow("Form5", kDesign), host_(host) {
     setWindowTitle(QStringLiteral("29"));
-    Combo1 = new QComboBox(this);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1 = MakeControl<QComboBox>(this, "Combo1");
     Combo1->setMaxVisibleItems(20);
     RTB1[0] = AddPane("RTB1_0");
     RTB1[1] = AddPane("RTB1_1");

@@ -18,10 +18,11 @@
 
 #include "export/ExportChecks.h"
 #include "export/ExportWriters.h"
-#include "windows/FolderList.h"
+#include "toolkit/Controls.h"
 #include "toolkit/Cp1252Qt.h"
 #include "toolkit/VirtualKeys.h"
 #include "windows/FixedDialog.h"
+#include "windows/FolderList.h"
 
 namespace lumra {
 
@@ -59,24 +60,6 @@ QString ColourSheet(int red, int green, int blue) {
     return QStringLiteral("rgb(%1,%2,%3)").arg(red).arg(green).arg(blue);
 }
 
-template <class Widget> Widget* Make(QWidget* parent, const char* name) {
-    auto* widget = new Widget(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption) {
-    auto* label = Make<QLabel>(parent, name);
-    label->setText(QString::fromLatin1(caption));
-    return label;
-}
-
-QLineEdit* MakeBox(QWidget* parent, const char* name, const char* text) {
-    auto* box = Make<QLineEdit>(parent, name);
-    box->setText(QString::fromLatin1(text));
-    return box;
-}
-
 } // namespace
 
 ExportDialog::ExportDialog(WindowHost& host) : host_(host) {
@@ -87,37 +70,36 @@ ExportDialog::ExportDialog(WindowHost& host) : host_(host) {
                    Qt::CustomizeWindowHint);
 
     Label7 = MakeLabel(this, "Label7", "39");
-    Drive1 = Make<QComboBox>(this, "Drive1");
+    Drive1 = MakeControl<QComboBox>(this, "Drive1");
     Dir1 = new FolderList(this, QStringLiteral("Dir1"));
     Label8 = MakeLabel(this, "Label8", "40");
-    Text5 = MakeBox(this, "Text5", "46");
+    Text5 = MakeTextBox(this, "Text5", "46");
     Label1 = MakeLabel(this, "Label1", "41");
     Label2 = MakeLabel(this, "Label2", "42");
     Label4 = MakeLabel(this, "Label4", "26");
     Label6 = MakeLabel(this, "Label6", "26");
     Label3 = MakeLabel(this, "Label3", "27");
     Label5 = MakeLabel(this, "Label5", "27");
-    Text1 = MakeBox(this, "Text1", "1");
-    Text2 = MakeBox(this, "Text2", "1");
-    Text3 = MakeBox(this, "Text3", "114");
-    Text4 = MakeBox(this, "Text4", "6");
+    Text1 = MakeTextBox(this, "Text1", "1");
+    Text2 = MakeTextBox(this, "Text2", "1");
+    Text3 = MakeTextBox(this, "Text3", "114");
+    Text4 = MakeTextBox(this, "Text4", "6");
     Label11 = MakeLabel(this, "Label11", "");
     Label12 = MakeLabel(this, "Label12", "");
     Label9 = MakeLabel(this, "Label9", "43");
     Label9->setWordWrap(true);
     Label9->setAlignment(Qt::AlignCenter);
     Label9->setMargin(4);
-    Check1 = Make<QCheckBox>(this, "Check1");
-    Check1->setText(QStringLiteral("105"));
+    Check1 = MakeCheck(this, "Check1", "105");
     Label10 = MakeLabel(this, "Label10", "112");
-    Option1[0] = Make<QRadioButton>(this, "Option1_0");
+    Option1[0] = MakeControl<QRadioButton>(this, "Option1_0");
     Option1[0]->setText(QStringLiteral("113"));
-    Option1[1] = Make<QRadioButton>(this, "Option1_1");
+    Option1[1] = MakeControl<QRadioButton>(this, "Option1_1");
     Option1[1]->setText(QStringLiteral("114"));
     Option1[0]->setChecked(true);
-    Command1 = Make<QPushButton>(this, "Command1");
+    Command1 = MakeControl<QPushButton>(this, "Command1");
     Command1->setText(QStringLiteral("44"));
-    Command2 = Make<QPushButton>(this, "Command2");
+    Command2 = MakeControl<QPushButton>(this, "Command2");
     Command2->setText(QStringLiteral("24"));
     // A focused button answers Enter, which is where Enter in the file-name box leads.
     Command1->setAutoDefault(true);
@@ -271,7 +253,8 @@ void ExportDialog::Drive1_Change() {
     const QStorageInfo volume(root);
     const bool readable =
         volume.isValid() && volume.isReady() && QFileInfo(root).isDir() && QDir(root).isReadable();
-    const QString startup = QFile::decodeName(QByteArray::fromStdString(host_.State().startupDrive));
+    const QString startup =
+        QFile::decodeName(QByteArray::fromStdString(host_.State().startupDrive));
     if (!readable && root != startup) {
         // Back to the drive of the start-up, silently.
         const int index = Drive1->findData(startup);

@@ -9,13 +9,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "toolkit/WindowLayout.h"
 #include "platform/Clipboard.h"
+#include "reading/PageRenderer.h"
+#include "reading/ReadingCommands.h"
+#include "toolkit/Controls.h"
 #include "toolkit/Cp1252Qt.h"
 #include "toolkit/RichTextBox.h"
 #include "toolkit/VirtualKeys.h"
-#include "reading/PageRenderer.h"
-#include "reading/ReadingCommands.h"
+#include "toolkit/WindowLayout.h"
 #include "toolkit/WindowPaint.h"
 
 namespace lumra {
@@ -59,19 +60,6 @@ constexpr DesignControl kControls[] = {
     {"Command1", Column(4), kRow2, kButtonWidth, kButtonHeight, 10},
 };
 constexpr DesignWindow kDesign{560, 403, kControls};
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption) {
-    auto* label = new QLabel(QString::fromLatin1(caption), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setFocusPolicy(Qt::TabFocus);
-    return button;
-}
 
 float ScaleOf(float layoutScale) {
     return layoutScale < 1.0f ? 1.0f : layoutScale;
@@ -149,8 +137,7 @@ MainWindow::MainWindow(WindowHost& host) : host_(host) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("1+45+100+49+100+36"));
 
-    Combo1 = new QComboBox(this);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1 = MakeControl<QComboBox>(this, "Combo1");
     Combo1->setMaxVisibleItems(20);
 
     Label8 = MakeLabel(this, "Label8", "2698*");
@@ -171,8 +158,7 @@ MainWindow::MainWindow(WindowHost& host) : host_(host) {
     Command9->hide();
     Command10->hide();
 
-    HScroll1 = new QScrollBar(Qt::Horizontal, this);
-    HScroll1->setObjectName(QStringLiteral("HScroll1"));
+    HScroll1 = MakeControl<QScrollBar>(this, "HScroll1", Qt::Horizontal);
     HScroll1->setRange(1, kPositionCount);
     HScroll1->setPageStep(19);
     HScroll1->setSingleStep(1);
@@ -482,7 +468,7 @@ int MainWindow::HandleMainKey(int key, int shift) {
         // The pane's own copy never runs here.
         host_.Messages().Beep();
         host_.Messages().Show(state.texts[62], state.texts[45], PromptIcon::Information,
-                             PromptButtons::Ok);
+                              PromptButtons::Ok);
     } else if (key == 'Z') {
         ChangeFontSize(+2);
     } else if (key == 'X') {
@@ -518,7 +504,8 @@ int MainWindow::HandleMainKey(int key, int shift) {
 int MainWindow::StepToHit(int start, int step) {
     const auto& state = host_.State();
     if (state.search.termCount == 0) {
-        host_.Messages().Show(state.texts[93], state.texts[45], PromptIcon::None, PromptButtons::Ok);
+        host_.Messages().Show(state.texts[93], state.texts[45], PromptIcon::None,
+                              PromptButtons::Ok);
         return 0; // rendering position 0 beeps and nothing moves
     }
     const int p = FindHit(state.search, start, step);
