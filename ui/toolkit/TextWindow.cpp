@@ -42,7 +42,7 @@ void TextWindow::PaintPanes(const QColor& colour) {
 
 void TextWindow::PlaceCloseButton(float scale) {
     if (const DesignControl* d = FindDesign(design_, Command1->objectName())) {
-        ApplyDesign(Command1, *d, scale);
+        ApplyDesign(*Command1, *d, scale);
     }
 }
 

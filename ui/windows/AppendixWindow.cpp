@@ -88,7 +88,7 @@ void AppendixWindow::LayOut() {
     auto& state = host_.State();
     PlaceCloseButton(state.layoutScale);
     QFont font = Combo1->font();
-    font.setPointSize(std::max(1, Scaled(10, std::max(1.0f, state.layoutScale))));
+    font.setPointSize(std::max(1, ScaledValue(10, AppliedScale(state.layoutScale))));
     Combo1->setFont(font);
     TrackMaximised(*this, state.settings.f5max);
     RichTextBox& pane = *PaneOfLanguage();

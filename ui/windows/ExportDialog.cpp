@@ -14,12 +14,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStorageInfo>
-#include <cmath>
 
 #include "export/ExportChecks.h"
 #include "export/ExportWriters.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Cp1252Qt.h"
+#include "toolkit/DesignTable.h"
 #include "toolkit/VirtualKeys.h"
 #include "windows/FixedDialog.h"
 #include "windows/FolderList.h"
@@ -28,20 +28,8 @@ namespace lumra {
 
 namespace {
 
-constexpr int kDesignWidth = 560;
-constexpr int kDesignHeight = 298;
-
-// Design geometry: left, top, width, height, font point size (0: the default font).
-struct Placement {
-    const char* name;
-    int left;
-    int top;
-    int width;
-    int height;
-    int pointSize;
-};
-
-constexpr Placement kPlacements[] = {
+// Every control keeps its font (0).
+constexpr DesignControl kControls[] = {
     {"Label7", 8, 8, 224, 18, 0},        {"Drive1", 8, 28, 224, 24, 0},
     {"Dir1", 8, 56, 224, 182, 0},        {"Label8", 8, 244, 224, 18, 0},
     {"Text5", 8, 264, 224, 24, 0},       {"Label1", 248, 8, 148, 18, 0},
@@ -55,6 +43,7 @@ constexpr Placement kPlacements[] = {
     {"Option1_0", 264, 208, 288, 22, 0}, {"Option1_1", 264, 230, 288, 22, 0},
     {"Command1", 352, 262, 96, 28, 0},   {"Command2", 456, 262, 96, 28, 0},
 };
+constexpr DesignWindow kDesign{560, 298, kControls};
 
 QString ColourSheet(int red, int green, int blue) {
     return QStringLiteral("rgb(%1,%2,%3)").arg(red).arg(green).arg(blue);
@@ -139,19 +128,8 @@ ExportDialog::ExportDialog(WindowHost& host) : host_(host) {
 
 // At the designed size: LayOutDialog records it from here and scales it.
 void ExportDialog::PlaceControls() {
-    for (const Placement& p : kPlacements) {
-        auto* widget = findChild<QWidget*>(QString::fromLatin1(p.name));
-        if (widget == nullptr) {
-            continue;
-        }
-        widget->setGeometry(p.left, p.top, p.width, p.height);
-        if (p.pointSize > 0) {
-            QFont font = widget->font();
-            font.setPointSize(p.pointSize);
-            widget->setFont(font);
-        }
-    }
-    setFixedSize(kDesignWidth, kDesignHeight);
+    ApplyDesignWindow(*this, kDesign);
+    setFixedSize(kDesign.clientWidth, kDesign.clientHeight);
 }
 
 void ExportDialog::RefreshCaptions() {

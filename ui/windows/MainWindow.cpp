@@ -61,13 +61,9 @@ constexpr DesignControl kControls[] = {
 };
 constexpr DesignWindow kDesign{560, 403, kControls};
 
-float ScaleOf(float layoutScale) {
-    return layoutScale < 1.0f ? 1.0f : layoutScale;
-}
-
 // The reading pane's height at a scale: in marking mode it ends above the topic buttons.
 int PaneHeight(bool marking, float scale) {
-    return Scaled(marking ? kMarkingPaneHeight : kPaneHeight, scale);
+    return ScaledValue(marking ? kMarkingPaneHeight : kPaneHeight, scale);
 }
 
 // Keeps a layout from running again inside itself (a state change resizes the window).
@@ -111,7 +107,7 @@ void MainWindow::LayOut() {
     }
     if (StepMaximisedFlag(isMaximized() ? WindowShow::Maximised : WindowShow::Normal,
                           state.settings.f1max)) {
-        CentreWindowOnScreen(*this);
+        CentreOnScreen(*this);
     }
     const float scale = MainWindowScale(width(), height(), *design);
     if (!(scale >= 1.0f)) {
@@ -228,7 +224,7 @@ void MainWindow::ArrangeInfoRow() {
     for (QLabel* l : {Label3, Label5, Label7}) {
         l->resize(l->sizeHint().width(), l->height());
     }
-    const int g = static_cast<int>(std::lround(ScaleOf(host_.State().layoutScale) * 6));
+    const int g = static_cast<int>(std::lround(AppliedScale(host_.State().layoutScale) * 6));
     Label4->move(Label3->x() + Label3->width() + g, Label4->y());
     Label5->move(Label1->x() - g - Label5->width(), Label5->y());
     Label6->move(Label1->x() + Label1->width() + g, Label6->y());
@@ -558,7 +554,7 @@ void MainWindow::ToggleMarkMode() {
     const bool on = state.markMode == 1;
     Command9->setVisible(on);
     Command10->setVisible(on);
-    RTB1->resize(RTB1->width(), PaneHeight(on, ScaleOf(state.layoutScale)));
+    RTB1->resize(RTB1->width(), PaneHeight(on, AppliedScale(state.layoutScale)));
     RefreshMarkButtons();
 }
 
