@@ -8,29 +8,33 @@
 
 namespace lumra {
 
+namespace {
+
+template <class Control>
+Control* MakeWithText(QWidget* parent, QAnyStringView name, QAnyStringView text) {
+    auto* control = MakeControl<Control>(parent, name);
+    control->setText(text.toString());
+    return control;
+}
+
+} // namespace
+
 QLabel* MakeLabel(QWidget* parent, QAnyStringView name, QAnyStringView caption) {
-    auto* label = MakeControl<QLabel>(parent, name);
-    label->setText(caption.toString());
-    return label;
+    return MakeWithText<QLabel>(parent, name, caption);
 }
 
 QPushButton* MakeButton(QWidget* parent, QAnyStringView name, QAnyStringView caption) {
-    auto* button = MakeControl<QPushButton>(parent, name);
-    button->setText(caption.toString());
+    auto* button = MakeWithText<QPushButton>(parent, name, caption);
     button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 
 QCheckBox* MakeCheck(QWidget* parent, QAnyStringView name, QAnyStringView caption) {
-    auto* box = MakeControl<QCheckBox>(parent, name);
-    box->setText(caption.toString());
-    return box;
+    return MakeWithText<QCheckBox>(parent, name, caption);
 }
 
 QLineEdit* MakeTextBox(QWidget* parent, QAnyStringView name, QAnyStringView text) {
-    auto* box = MakeControl<QLineEdit>(parent, name);
-    box->setText(text.toString());
-    return box;
+    return MakeWithText<QLineEdit>(parent, name, text);
 }
 
 QFrame* MakeLine(QWidget* parent, QAnyStringView name) {
