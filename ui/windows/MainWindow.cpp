@@ -7,7 +7,6 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <algorithm>
-#include <cmath>
 
 #include "platform/Clipboard.h"
 #include "reading/PageRenderer.h"
@@ -224,7 +223,7 @@ void MainWindow::ArrangeInfoRow() {
     for (QLabel* l : {Label3, Label5, Label7}) {
         l->resize(l->sizeHint().width(), l->height());
     }
-    const int g = static_cast<int>(std::lround(AppliedScale(host_.State().layoutScale) * 6));
+    const int g = ScaledValue(6, AppliedScale(host_.State().layoutScale));
     Label4->move(Label3->x() + Label3->width() + g, Label4->y());
     Label5->move(Label1->x() - g - Label5->width(), Label5->y());
     Label6->move(Label1->x() + Label1->width() + g, Label6->y());
