@@ -73,9 +73,7 @@ void AppendixWindow::SelectCurrentAppendix() {
 }
 
 void AppendixWindow::Open() {
-    show();
-    raise();
-    activateWindow();
+    ShowInFront();
     // Activation may come later than the show; the chooser must not wait for it.
     SelectCurrentAppendix();
 }
