@@ -8,20 +8,6 @@
 
 namespace lumra::bench {
 
-std::optional<std::string> MemoryStore::Get(const std::string& section,
-                                            const std::string& key) const {
-    const auto it = values_.find({section, key});
-    if (it == values_.end()) {
-        return std::nullopt;
-    }
-    return it->second;
-}
-
-void MemoryStore::Set(const std::string& section, const std::string& key,
-                      const std::string& value) {
-    values_[{section, key}] = value;
-}
-
 ModalCloser::ModalCloser() {
     // Every pass of the event loop looks for a modal window; the start-up window is answered
     // in the same pass that shows it.

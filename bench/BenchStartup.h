@@ -3,27 +3,15 @@
 // every start-up box and the start-up window answered automatically.
 
 #include <QTimer>
-#include <map>
 #include <memory>
 #include <string>
-#include <utility>
 
 #include "BenchData.h"
+#include "MemorySettingsStore.h"
 #include "app/Application.h"
 #include "settings/SettingsStore.h"
 
 namespace lumra::bench {
-
-// Settings kept in memory, so that a run neither reads nor changes the user's.
-class MemoryStore final : public SettingsStore {
-public:
-    std::optional<std::string> Get(const std::string& section,
-                                   const std::string& key) const override;
-    void Set(const std::string& section, const std::string& key, const std::string& value) override;
-
-private:
-    std::map<std::pair<std::string, std::string>, std::string> values_;
-};
 
 // Paints each modal window as soon as it is shown and closes it with Esc, until stopped.
 class ModalCloser {
@@ -48,7 +36,8 @@ public:
 
 private:
     NullPrompt prompt_;
-    MemoryStore store_;
+    // Settings kept in memory, so that a run neither reads nor changes the user's.
+    test::MemorySettingsStore store_;
     ModalCloser closer_;
     std::unique_ptr<Application> app_;
 };

@@ -13,35 +13,17 @@
 #include <vector>
 
 #include "FuzzSupport.h"
+#include "MemorySettingsStore.h"
 #include "settings/Settings.h"
 
 namespace {
 
-class FuzzStore final : public lumra::SettingsStore {
-public:
-    std::optional<std::string> Get(const std::string& section,
-                                   const std::string& key) const override {
-        if (asked != nullptr) {
-            asked->emplace_back(section, key);
-        }
-        const auto it = values.find({section, key});
-        if (it == values.end()) {
-            return std::nullopt;
-        }
-        return it->second;
-    }
-    void Set(const std::string& section, const std::string& key,
-             const std::string& value) override {
-        values[{section, key}] = value;
-    }
-    std::map<std::pair<std::string, std::string>, std::string> values;
-    std::vector<std::pair<std::string, std::string>>* asked = nullptr;
-};
+using FuzzStore = lumra::test::MemorySettingsStore;
 
 std::vector<std::pair<std::string, std::string>> AllKeys() {
     std::vector<std::pair<std::string, std::string>> keys;
     FuzzStore store;
-    store.asked = &keys;
+    store.reads = &keys;
     lumra::LoadSettings(store);
     // The history stops at its first empty slot, so the empty read asks for slot 0 only.
     for (int i = 1; i < lumra::kHistorySlots; ++i) {

@@ -6,15 +6,11 @@
 #include <system_error>
 #include <vector>
 
+#include "text/Cp1252Table.h"
+
 namespace lumra {
 
 namespace {
-
-// Bytes 0x80..0x9F of Windows-1252; the undefined ones keep their own value.
-constexpr std::array<char32_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 void AppendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
@@ -130,8 +126,8 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
     for (char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        AppendUtf8(out, b >= 0x80 && b < 0xA0 ? kHighControls[b - 0x80] : char32_t{b});
+        // An unassigned byte keeps its own value, as a C1 control.
+        AppendUtf8(out, Cp1252Character(static_cast<std::uint8_t>(ch)));
     }
     return out;
 }
@@ -140,14 +136,8 @@ std::string Utf8ToCp1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     for (const char32_t c : CodePoints(utf8)) {
-        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-            out += static_cast<char>(c);
-            continue;
-        }
-        const auto* high = std::find(kHighControls.begin(), kHighControls.end(), c);
-        out += high != kHighControls.end()
-                   ? static_cast<char>(0x80 + (high - kHighControls.begin()))
-                   : '?';
+        const auto byte = Cp1252ByteOf(c);
+        out += byte ? static_cast<char>(*byte) : '?';
     }
     return out;
 }

@@ -5,6 +5,7 @@
 
 #include "corpus/CaseFold.h"
 #include "documents/RtfVocabulary.h"
+#include "layout/LayoutGeometry.h"
 
 namespace lumra {
 
@@ -56,7 +57,7 @@ std::string HighlightHits(int kind, std::string_view text, const SearchState& se
 }
 
 FigureLabel MakeFigureLabel(long value, long emphasised, float layoutScale) {
-    const float scale = layoutScale < 1.0f ? 1.0f : layoutScale;
+    const float scale = AppliedScale(layoutScale);
     FigureLabel label;
     label.caption = std::to_string(value);
     if (value == emphasised) {

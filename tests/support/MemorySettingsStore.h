@@ -1,5 +1,6 @@
 #pragma once
-// A settings store in memory that remembers the order of its writes.
+// A settings store in memory that remembers the order of its writes and, when asked to, every
+// key read. Tests, the benchmarks and the fuzz harnesses share it; it needs nothing but the core.
 
 #include <map>
 #include <string>
@@ -14,6 +15,9 @@ class MemorySettingsStore final : public SettingsStore {
 public:
     std::optional<std::string> Get(const std::string& section,
                                    const std::string& key) const override {
+        if (reads != nullptr) {
+            reads->emplace_back(section, key);
+        }
         const auto it = values.find({section, key});
         if (it == values.end()) {
             return std::nullopt;
@@ -28,6 +32,8 @@ public:
 
     std::map<std::pair<std::string, std::string>, std::string> values;
     std::vector<std::pair<std::string, std::string>> writes;
+    // Where to note the keys read, in order; nowhere when null.
+    std::vector<std::pair<std::string, std::string>>* reads = nullptr;
 };
 
 } // namespace lumra::test

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "text/Cp1252Table.h"
+
 namespace lumra::dataset {
 
 void TextLog::Record(char32_t ch, Change change, std::string_view replacement,
@@ -112,12 +114,6 @@ std::string EncodeUtf8(std::u32string_view text) {
 
 namespace {
 
-// Characters of the bytes 80..9F; 0 marks the five unassigned bytes.
-constexpr std::array<char32_t, 32> kHighControls = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
 // Base letters of U+0100..U+017F (Latin Extended-A), one per character.
 constexpr std::string_view kLatinExtendedA = "AaAaAaCcCcCcCcDd"
                                              "DdEeEeEeEeEeGgGg"
@@ -149,23 +145,15 @@ constexpr std::array<Fallback, 48> kFallbacks = {{
 } // namespace
 
 std::optional<std::uint8_t> Cp1252Byte(char32_t ch) {
-    if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF)) {
-        return static_cast<std::uint8_t>(ch);
+    // The data files never hold a C1 control, not even as an unassigned byte.
+    if (ch >= 0x80 && ch < 0xA0) {
+        return std::nullopt;
     }
-    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-        if (kHighControls[i] != 0 && kHighControls[i] == ch) {
-            return static_cast<std::uint8_t>(0x80 + i);
-        }
-    }
-    return std::nullopt;
+    return Cp1252ByteOf(ch);
 }
 
 char32_t Cp1252Char(std::uint8_t byte) {
-    if (byte >= 0x80 && byte <= 0x9F) {
-        const char32_t ch = kHighControls[byte - 0x80];
-        return ch == 0 ? char32_t{0xFFFD} : ch;
-    }
-    return byte;
+    return IsUnassignedCp1252(byte) ? char32_t{0xFFFD} : Cp1252Character(byte);
 }
 
 std::string_view AsciiFallback(char32_t ch) {

@@ -167,11 +167,15 @@ bool Form::OwnBoxIsOpen() const {
     return false;
 }
 
-void Form::ShowModal() {
-    setWindowModality(Qt::ApplicationModal);
+void Form::ShowInFront() {
     show();
     raise();
     activateWindow();
+}
+
+void Form::ShowModal() {
+    setWindowModality(Qt::ApplicationModal);
+    ShowInFront();
     QEventLoop loop;
     modalLoop_ = &loop;
     if (isVisible()) {

@@ -43,6 +43,8 @@ public:
 protected:
     // Esc closes the window before any handler sees it.
     void CloseOnEscape() { escapeCloses_ = true; }
+    // Shows the window above the others, as the active one.
+    void ShowInFront();
 
     // key: virtual-key code; shift: kShiftMask | kCtrlMask | kAltMask. Return 0 to consume.
     virtual int Form_KeyDown(int key, int shift) { return (void)shift, key; }

@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 
+#include "toolkit/Controls.h"
 #include "toolkit/RichTextBox.h"
 #include "toolkit/WindowPaint.h"
 
@@ -19,9 +20,7 @@ RichTextBox* TextWindow::AddPane(const char* name) {
 }
 
 void TextWindow::AddCloseButton() {
-    Command1 = new QPushButton(QStringLiteral("24"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setFocusPolicy(Qt::TabFocus);
+    Command1 = MakeButton(this, "Command1", "24");
     ApplyDesignWindow(*this, design_);
     connect(Command1, &QPushButton::clicked, this, &TextWindow::Command1_Click);
 }
@@ -43,7 +42,7 @@ void TextWindow::PaintPanes(const QColor& colour) {
 
 void TextWindow::PlaceCloseButton(float scale) {
     if (const DesignControl* d = FindDesign(design_, Command1->objectName())) {
-        ApplyDesign(Command1, *d, scale);
+        ApplyDesign(*Command1, *d, scale);
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include "toolkit/DesignTable.h"
 #include "toolkit/Form.h"
+#include "toolkit/WindowLayout.h"
 
 class QPushButton;
 

@@ -31,7 +31,12 @@ GeometryRecord RecordOf(const QWidget& control) {
     return r;
 }
 
-void SetScaledFont(QWidget& control, float fontSize) {
+GeometryRecord RecordOf(const DesignControl& c) {
+    return {Clamp16(c.left),   Clamp16(c.top),      Clamp16(c.width),
+            Clamp16(c.height), Clamp16(c.fontSize), true};
+}
+
+void SetScaledFont(QWidget& control, double fontSize) {
     if (fontSize > 0) {
         QFont font = control.font();
         font.setPointSizeF(fontSize);
@@ -56,9 +61,7 @@ DesignGeometry RecordDesignGeometry(const DesignWindow& table) {
     design.clientWidth = Clamp16(table.clientWidth);
     design.clientHeight = Clamp16(table.clientHeight);
     for (const DesignControl& c : table.controls) {
-        design.controls.emplace_back(c.name, GeometryRecord{Clamp16(c.left), Clamp16(c.top),
-                                                            Clamp16(c.width), Clamp16(c.height),
-                                                            Clamp16(c.fontSize), true});
+        design.controls.emplace_back(c.name, RecordOf(c));
     }
     return design;
 }
@@ -73,6 +76,19 @@ void ApplyPosition(QWidget& control, const GeometryRecord& record, float scale) 
     const ScaledGeometry g = ScaleRecord(record, AppliedScale(scale));
     SetScaledFont(control, g.fontSize);
     control.move(g.left, g.top);
+}
+
+void ApplyDesign(QWidget& control, const DesignControl& design, float scale) {
+    ApplyGeometry(control, RecordOf(design), scale);
+}
+
+void ApplyDesignWindow(QWidget& window, const DesignWindow& design) {
+    for (const DesignControl& d : design.controls) {
+        if (auto* control = window.findChild<QWidget*>(QLatin1String(d.name))) {
+            ApplyDesign(*control, d, 1.0f);
+        }
+    }
+    window.resize(design.clientWidth, design.clientHeight);
 }
 
 void ApplyDesignGeometry(Form& window, const DesignGeometry& design, float scale, Offset offset) {
@@ -97,17 +113,44 @@ void LayOutDialog(Form& dialog, LayoutState& layout, float& layoutScale, bool ma
     if (!mainWindowVisible) {
         return;
     }
-    if (!(layoutScale >= 1.0f)) {
-        layoutScale = 1.0f;
-    }
+    layoutScale = AppliedScale(layoutScale);
     const DesignGeometry& design = *layout.Find(name);
     dialog.setFixedSize(ScaledValue(design.clientWidth, layoutScale),
                         ScaledValue(design.clientHeight, layoutScale));
     ApplyDesignGeometry(dialog, design, layoutScale);
 }
 
-void CentreWindowOnScreen(QWidget& window) {
-    CentreOnScreen(window);
+void CentreOnScreen(QWidget& window) {
+    const QScreen* screen =
+        window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect area = screen->geometry();
+    const QRect frame = window.frameGeometry();
+    const Offset at = CentreOnScreen(area.width(), area.height(), frame.width(), frame.height());
+    window.move(area.x() + at.x, area.y() + at.y);
+}
+
+void TrackMaximised(QWidget& window, std::uint8_t& flag) {
+    if (!window.isVisible()) {
+        return;
+    }
+    const WindowShow show = window.isMinimized()   ? WindowShow::Minimised
+                            : window.isMaximized() ? WindowShow::Maximised
+                                                   : WindowShow::Normal;
+    if (StepMaximisedFlag(show, flag)) {
+        CentreOnScreen(window);
+    }
+}
+
+void FitPaneAndButton(const QWidget& window, QWidget& pane, int paneMargin, QWidget& button) {
+    const TextWindowPlan plan = PlanTextWindow(window.width(), window.height(), pane.y(),
+                                               button.width(), button.height(), paneMargin);
+    pane.resize(plan.paneWidth > 0 ? plan.paneWidth : pane.width(),
+                plan.paneHeight > 0 ? plan.paneHeight : pane.height());
+    button.move(plan.buttonLeft > 0 ? plan.buttonLeft : button.x(),
+                plan.buttonTop > 0 ? plan.buttonTop : button.y());
 }
 
 } // namespace lumra

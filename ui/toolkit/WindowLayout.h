@@ -4,6 +4,8 @@
 
 #include "layout/LayoutGeometry.h"
 
+#include <cstdint>
+
 class QWidget;
 
 namespace lumra {
@@ -33,6 +35,16 @@ void ApplyDesignGeometry(Form& window, const DesignGeometry& design, float scale
 void LayOutDialog(Form& dialog, LayoutState& layout, float& layoutScale, bool mainWindowVisible);
 
 // Moves a window so that it stands in the middle of its screen.
-void CentreWindowOnScreen(QWidget& window);
+void CentreOnScreen(QWidget& window);
+
+// Keeps the maximised flag of a text window: 1 while maximised; a window restored from
+// maximised clears it and is centred.
+// A hidden window says nothing about what the reader did with it, so its flag stays.
+void TrackMaximised(QWidget& window, std::uint8_t& flag);
+
+// The pane fills the window's width less paneMargin and reaches down to the close button,
+// which is centred below it. A value that is not positive is left as it was, so a tiny
+// window keeps the last usable layout.
+void FitPaneAndButton(const QWidget& window, QWidget& pane, int paneMargin, QWidget& button);
 
 } // namespace lumra

@@ -6,6 +6,7 @@
 #include "documents/TextDocuments.h"
 #include "platform/Clipboard.h"
 #include "toolkit/AccessibleNames.h"
+#include "toolkit/Controls.h"
 #include "toolkit/Cp1252Qt.h"
 #include "toolkit/RichTextBox.h"
 #include "toolkit/VirtualKeys.h"
@@ -28,8 +29,7 @@ constexpr int kLastItem = 40;
 
 AppendixWindow::AppendixWindow(WindowHost& host) : TextWindow("Form5", kDesign), host_(host) {
     setWindowTitle(QStringLiteral("29"));
-    Combo1 = new QComboBox(this);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1 = MakeControl<QComboBox>(this, "Combo1");
     Combo1->setMaxVisibleItems(20);
     RTB1[0] = AddPane("RTB1_0");
     RTB1[1] = AddPane("RTB1_1");
@@ -73,9 +73,7 @@ void AppendixWindow::SelectCurrentAppendix() {
 }
 
 void AppendixWindow::Open() {
-    show();
-    raise();
-    activateWindow();
+    ShowInFront();
     // Activation may come later than the show; the chooser must not wait for it.
     SelectCurrentAppendix();
 }
@@ -88,7 +86,7 @@ void AppendixWindow::LayOut() {
     auto& state = host_.State();
     PlaceCloseButton(state.layoutScale);
     QFont font = Combo1->font();
-    font.setPointSize(std::max(1, Scaled(10, std::max(1.0f, state.layoutScale))));
+    font.setPointSize(std::max(1, ScaledValue(10, AppliedScale(state.layoutScale))));
     Combo1->setFont(font);
     TrackMaximised(*this, state.settings.f5max);
     RichTextBox& pane = *PaneOfLanguage();

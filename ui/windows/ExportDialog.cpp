@@ -14,33 +14,22 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStorageInfo>
-#include <cmath>
 
 #include "export/ExportChecks.h"
 #include "export/ExportWriters.h"
+#include "toolkit/Controls.h"
 #include "toolkit/Cp1252Qt.h"
+#include "toolkit/DesignTable.h"
+#include "toolkit/FolderList.h"
 #include "toolkit/VirtualKeys.h"
 #include "windows/FixedDialog.h"
-#include "toolkit/FolderList.h"
 
 namespace lumra {
 
 namespace {
 
-constexpr int kDesignWidth = 560;
-constexpr int kDesignHeight = 298;
-
-// Design geometry: left, top, width, height, font point size (0: the default font).
-struct Placement {
-    const char* name;
-    int left;
-    int top;
-    int width;
-    int height;
-    int pointSize;
-};
-
-constexpr Placement kPlacements[] = {
+// Every control keeps its font (0).
+constexpr DesignControl kControls[] = {
     {"Label7", 8, 8, 224, 18, 0},        {"Drive1", 8, 28, 224, 24, 0},
     {"Dir1", 8, 56, 224, 182, 0},        {"Label8", 8, 244, 224, 18, 0},
     {"Text5", 8, 264, 224, 24, 0},       {"Label1", 248, 8, 148, 18, 0},
@@ -54,27 +43,10 @@ constexpr Placement kPlacements[] = {
     {"Option1_0", 264, 208, 288, 22, 0}, {"Option1_1", 264, 230, 288, 22, 0},
     {"Command1", 352, 262, 96, 28, 0},   {"Command2", 456, 262, 96, 28, 0},
 };
+constexpr DesignWindow kDesign{560, 298, kControls};
 
 QString ColourSheet(int red, int green, int blue) {
     return QStringLiteral("rgb(%1,%2,%3)").arg(red).arg(green).arg(blue);
-}
-
-template <class Widget> Widget* Make(QWidget* parent, const char* name) {
-    auto* widget = new Widget(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption) {
-    auto* label = Make<QLabel>(parent, name);
-    label->setText(QString::fromLatin1(caption));
-    return label;
-}
-
-QLineEdit* MakeBox(QWidget* parent, const char* name, const char* text) {
-    auto* box = Make<QLineEdit>(parent, name);
-    box->setText(QString::fromLatin1(text));
-    return box;
 }
 
 } // namespace
@@ -87,37 +59,36 @@ ExportDialog::ExportDialog(WindowHost& host) : host_(host) {
                    Qt::CustomizeWindowHint);
 
     Label7 = MakeLabel(this, "Label7", "39");
-    Drive1 = Make<QComboBox>(this, "Drive1");
+    Drive1 = MakeControl<QComboBox>(this, "Drive1");
     Dir1 = new FolderList(this, QStringLiteral("Dir1"));
     Label8 = MakeLabel(this, "Label8", "40");
-    Text5 = MakeBox(this, "Text5", "46");
+    Text5 = MakeTextBox(this, "Text5", "46");
     Label1 = MakeLabel(this, "Label1", "41");
     Label2 = MakeLabel(this, "Label2", "42");
     Label4 = MakeLabel(this, "Label4", "26");
     Label6 = MakeLabel(this, "Label6", "26");
     Label3 = MakeLabel(this, "Label3", "27");
     Label5 = MakeLabel(this, "Label5", "27");
-    Text1 = MakeBox(this, "Text1", "1");
-    Text2 = MakeBox(this, "Text2", "1");
-    Text3 = MakeBox(this, "Text3", "114");
-    Text4 = MakeBox(this, "Text4", "6");
+    Text1 = MakeTextBox(this, "Text1", "1");
+    Text2 = MakeTextBox(this, "Text2", "1");
+    Text3 = MakeTextBox(this, "Text3", "114");
+    Text4 = MakeTextBox(this, "Text4", "6");
     Label11 = MakeLabel(this, "Label11", "");
     Label12 = MakeLabel(this, "Label12", "");
     Label9 = MakeLabel(this, "Label9", "43");
     Label9->setWordWrap(true);
     Label9->setAlignment(Qt::AlignCenter);
     Label9->setMargin(4);
-    Check1 = Make<QCheckBox>(this, "Check1");
-    Check1->setText(QStringLiteral("105"));
+    Check1 = MakeCheck(this, "Check1", "105");
     Label10 = MakeLabel(this, "Label10", "112");
-    Option1[0] = Make<QRadioButton>(this, "Option1_0");
+    Option1[0] = MakeControl<QRadioButton>(this, "Option1_0");
     Option1[0]->setText(QStringLiteral("113"));
-    Option1[1] = Make<QRadioButton>(this, "Option1_1");
+    Option1[1] = MakeControl<QRadioButton>(this, "Option1_1");
     Option1[1]->setText(QStringLiteral("114"));
     Option1[0]->setChecked(true);
-    Command1 = Make<QPushButton>(this, "Command1");
+    Command1 = MakeControl<QPushButton>(this, "Command1");
     Command1->setText(QStringLiteral("44"));
-    Command2 = Make<QPushButton>(this, "Command2");
+    Command2 = MakeControl<QPushButton>(this, "Command2");
     Command2->setText(QStringLiteral("24"));
     // A focused button answers Enter, which is where Enter in the file-name box leads.
     Command1->setAutoDefault(true);
@@ -157,19 +128,8 @@ ExportDialog::ExportDialog(WindowHost& host) : host_(host) {
 
 // At the designed size: LayOutDialog records it from here and scales it.
 void ExportDialog::PlaceControls() {
-    for (const Placement& p : kPlacements) {
-        auto* widget = findChild<QWidget*>(QString::fromLatin1(p.name));
-        if (widget == nullptr) {
-            continue;
-        }
-        widget->setGeometry(p.left, p.top, p.width, p.height);
-        if (p.pointSize > 0) {
-            QFont font = widget->font();
-            font.setPointSize(p.pointSize);
-            widget->setFont(font);
-        }
-    }
-    setFixedSize(kDesignWidth, kDesignHeight);
+    ApplyDesignWindow(*this, kDesign);
+    setFixedSize(kDesign.clientWidth, kDesign.clientHeight);
 }
 
 void ExportDialog::RefreshCaptions() {

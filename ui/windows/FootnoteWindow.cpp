@@ -50,9 +50,7 @@ void FootnoteWindow::FollowRendering(const std::string& captionCp1252) {
 
 void FootnoteWindow::Open() {
     FillPane();
-    show();
-    raise();
-    activateWindow();
+    ShowInFront();
 }
 
 void FootnoteWindow::LayOut() {

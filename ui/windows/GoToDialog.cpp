@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "reading/GoToCheck.h"
+#include "toolkit/Controls.h"
 #include "toolkit/Cp1252Qt.h"
 #include "toolkit/DesignTable.h"
 #include "toolkit/VirtualKeys.h"
@@ -24,15 +25,9 @@ constexpr DesignControl kControls[] = {
 };
 constexpr DesignWindow kDesign{260, 120, kControls};
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption) {
-    auto* label = new QLabel(QString::fromLatin1(caption), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
-QLineEdit* MakeBox(QWidget* parent, const char* name) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
+// A box for a number: short, without the edit menu.
+QLineEdit* MakeNumberBox(QWidget* parent, const char* name) {
+    auto* box = MakeTextBox(parent, name);
     box->setMaxLength(16);
     box->setContextMenuPolicy(Qt::NoContextMenu);
     return box;
@@ -50,13 +45,11 @@ GoToDialog::GoToDialog(WindowHost& host) : host_(host) {
     setWindowTitle(QStringLiteral("25"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     Label1 = MakeLabel(this, "Label1", "26");
-    Text1 = MakeBox(this, "Text1");
+    Text1 = MakeNumberBox(this, "Text1");
     Label3 = MakeLabel(this, "Label3", "(786)");
     Label2 = MakeLabel(this, "Label2", "27");
-    Text2 = MakeBox(this, "Text2");
-    Command1 = new QPushButton(QStringLiteral("28"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setFocusPolicy(Qt::TabFocus);
+    Text2 = MakeNumberBox(this, "Text2");
+    Command1 = MakeButton(this, "Command1", "28");
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, Command1);
     ApplyColours();

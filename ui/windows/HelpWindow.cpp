@@ -52,9 +52,7 @@ void HelpWindow::SetContent(const std::string& rtf) {
 void HelpWindow::OpenWithHelpText() {
     const auto& state = host_.State();
     SetContent(rtf::WithFontSize(state.corpus.helpText, state.settings.viewFontSize));
-    show();
-    raise();
-    activateWindow();
+    ShowInFront();
 }
 
 void HelpWindow::LayOut() {

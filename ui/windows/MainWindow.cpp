@@ -7,11 +7,11 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <algorithm>
-#include <cmath>
 
 #include "platform/Clipboard.h"
 #include "reading/PageRenderer.h"
 #include "reading/ReadingCommands.h"
+#include "toolkit/Controls.h"
 #include "toolkit/Cp1252Qt.h"
 #include "toolkit/RichTextBox.h"
 #include "toolkit/VirtualKeys.h"
@@ -60,26 +60,9 @@ constexpr DesignControl kControls[] = {
 };
 constexpr DesignWindow kDesign{560, 403, kControls};
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption) {
-    auto* label = new QLabel(QString::fromLatin1(caption), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setFocusPolicy(Qt::TabFocus);
-    return button;
-}
-
-float ScaleOf(float layoutScale) {
-    return layoutScale < 1.0f ? 1.0f : layoutScale;
-}
-
 // The reading pane's height at a scale: in marking mode it ends above the topic buttons.
 int PaneHeight(bool marking, float scale) {
-    return Scaled(marking ? kMarkingPaneHeight : kPaneHeight, scale);
+    return ScaledValue(marking ? kMarkingPaneHeight : kPaneHeight, scale);
 }
 
 // Keeps a layout from running again inside itself (a state change resizes the window).
@@ -123,7 +106,7 @@ void MainWindow::LayOut() {
     }
     if (StepMaximisedFlag(isMaximized() ? WindowShow::Maximised : WindowShow::Normal,
                           state.settings.f1max)) {
-        CentreWindowOnScreen(*this);
+        CentreOnScreen(*this);
     }
     const float scale = MainWindowScale(width(), height(), *design);
     if (!(scale >= 1.0f)) {
@@ -149,8 +132,7 @@ MainWindow::MainWindow(WindowHost& host) : host_(host) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("1+45+100+49+100+36"));
 
-    Combo1 = new QComboBox(this);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1 = MakeControl<QComboBox>(this, "Combo1");
     Combo1->setMaxVisibleItems(20);
 
     Label8 = MakeLabel(this, "Label8", "2698*");
@@ -171,8 +153,7 @@ MainWindow::MainWindow(WindowHost& host) : host_(host) {
     Command9->hide();
     Command10->hide();
 
-    HScroll1 = new QScrollBar(Qt::Horizontal, this);
-    HScroll1->setObjectName(QStringLiteral("HScroll1"));
+    HScroll1 = MakeControl<QScrollBar>(this, "HScroll1", Qt::Horizontal);
     HScroll1->setRange(1, kPositionCount);
     HScroll1->setPageStep(19);
     HScroll1->setSingleStep(1);
@@ -242,7 +223,7 @@ void MainWindow::ArrangeInfoRow() {
     for (QLabel* l : {Label3, Label5, Label7}) {
         l->resize(l->sizeHint().width(), l->height());
     }
-    const int g = static_cast<int>(std::lround(ScaleOf(host_.State().layoutScale) * 6));
+    const int g = ScaledValue(6, AppliedScale(host_.State().layoutScale));
     Label4->move(Label3->x() + Label3->width() + g, Label4->y());
     Label5->move(Label1->x() - g - Label5->width(), Label5->y());
     Label6->move(Label1->x() + Label1->width() + g, Label6->y());
@@ -572,7 +553,7 @@ void MainWindow::ToggleMarkMode() {
     const bool on = state.markMode == 1;
     Command9->setVisible(on);
     Command10->setVisible(on);
-    RTB1->resize(RTB1->width(), PaneHeight(on, ScaleOf(state.layoutScale)));
+    RTB1->resize(RTB1->width(), PaneHeight(on, AppliedScale(state.layoutScale)));
     RefreshMarkButtons();
 }
 

@@ -13,6 +13,7 @@
 #include <QPushButton>
 
 #include "search/QueryHistory.h"
+#include "toolkit/Controls.h"
 #include "toolkit/Cp1252Qt.h"
 #include "toolkit/DesignTable.h"
 #include "toolkit/VirtualKeys.h"
@@ -37,23 +38,6 @@ constexpr DesignControl kControls[] = {
     {"Command1", 12, 356, 120, 28, 10}, {"Command2", 288, 356, 120, 28, 10},
 };
 constexpr DesignWindow kDesign{420, 396, kControls};
-
-QCheckBox* MakeCheck(QWidget* parent, const QString& name, const QString& caption) {
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(name);
-    return box;
-}
-
-QCheckBox* MakeCheck(QWidget* parent, const char* name, const char* caption) {
-    return MakeCheck(parent, QString::fromLatin1(name), QString::fromLatin1(caption));
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setFocusPolicy(Qt::TabFocus);
-    return button;
-}
 
 // On the window colour with white text. The palette, not a style sheet, keeps the box's mark
 // drawn as usual, on white; a disabled caption is grey but legible.
@@ -102,10 +86,8 @@ SearchDialog::SearchDialog(WindowHost& host) : host_(host) {
     setWindowTitle(QStringLiteral("13"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
-    Label1 = new QLabel(QStringLiteral("14"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Combo1 = new QComboBox(this);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Label1 = MakeLabel(this, "Label1", "14");
+    Combo1 = MakeControl<QComboBox>(this, "Combo1");
     Combo1->setEditable(true);
     // The query is exactly what was typed: no completion, no items added by Enter.
     Combo1->setCompleter(nullptr);
@@ -113,13 +95,11 @@ SearchDialog::SearchDialog(WindowHost& host) : host_(host) {
     Combo1->setMaxVisibleItems(kHistorySlots);
     Combo1->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
 
-    Frame1 = new QGroupBox(QStringLiteral("15"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1 = MakeControl<QGroupBox>(this, "Frame1", QStringLiteral("15"));
     Check2 = MakeCheck(Frame1, "Check2", "16");
     Check1 = MakeCheck(Frame1, "Check1", "17");
     Check3 = MakeCheck(Frame1, "Check3", "18");
-    Label2 = new QLabel(QStringLiteral("22"), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2 = MakeLabel(this, "Label2", "22");
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setMargin(4);
@@ -128,15 +108,12 @@ SearchDialog::SearchDialog(WindowHost& host) : host_(host) {
     Check6 = MakeCheck(this, "Check6", "21");
     constexpr std::array<const char*, 4> kListCaptions = {"106", "107", "105", "108"};
     for (std::size_t i = 0; i < Check7.size(); ++i) {
-        Check7[i] = MakeCheck(this, QStringLiteral("Check7_%1").arg(i),
-                              QString::fromLatin1(kListCaptions[i]));
+        Check7[i] = MakeCheck(this, IndexedName("Check7", i), kListCaptions[i]);
         // Enabled only while the list option is on.
         Check7[i]->setEnabled(false);
     }
     for (std::size_t i = 0; i < Line1.size(); ++i) {
-        Line1[i] = new QFrame(this);
-        Line1[i]->setObjectName(QStringLiteral("Line1_%1").arg(i));
-        Line1[i]->setFrameShape(QFrame::NoFrame);
+        Line1[i] = MakeLine(this, IndexedName("Line1", i));
         Line1[i]->setAutoFillBackground(true);
     }
     Command1 = MakeButton(this, "Command1", "23");

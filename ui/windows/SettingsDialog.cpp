@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QVariant>
 
+#include "toolkit/Controls.h"
 #include "toolkit/Cp1252Qt.h"
 #include "toolkit/DesignTable.h"
 #include "toolkit/VirtualKeys.h"
@@ -122,13 +123,8 @@ constexpr std::array<std::pair<int, int>, 13> kLabelTexts = {{{4, 55},
                                                               {11, -1}}};
 constexpr std::array<int, 4> kCheckTexts = {106, 107, 105, 107};
 
-QString Indexed(const char* family, std::size_t index) {
-    return QString::fromLatin1(family) + QLatin1Char('_') + QString::number(index);
-}
-
 QScrollBar* MakeSlider(QWidget* parent, const char* name, int minimum, int maximum) {
-    auto* bar = new QScrollBar(Qt::Horizontal, parent);
-    bar->setObjectName(QString::fromLatin1(name));
+    auto* bar = MakeControl<QScrollBar>(parent, name, Qt::Horizontal);
     bar->setRange(minimum, maximum);
     bar->setSingleStep(1);
     bar->setPageStep(16);
@@ -138,13 +134,6 @@ QScrollBar* MakeSlider(QWidget* parent, const char* name, int minimum, int maxim
     bar->setFocusPolicy(Qt::TabFocus);
     bar->setInvertedControls(false);
     return bar;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setFocusPolicy(Qt::TabFocus);
-    return button;
 }
 
 // A value label shows the number after one space.
@@ -161,8 +150,7 @@ SettingsDialog::SettingsDialog(WindowHost& host) : host_(host) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     for (std::size_t i = 0; i < Label1.size(); ++i) {
-        Label1[i] = new QLabel(this);
-        Label1[i]->setObjectName(Indexed("Label1", i));
+        Label1[i] = MakeLabel(this, IndexedName("Label1", i));
     }
     for (const auto& [label, text] : kLabelTexts) {
         if (text > 0) {
@@ -174,20 +162,16 @@ SettingsDialog::SettingsDialog(WindowHost& host) : host_(host) {
     }
     Label1[0]->setAlignment(Qt::AlignCenter);
     Label1[0]->setWordWrap(true);
-    Combo1 = new QComboBox(this);
-    Combo1->setObjectName(QStringLiteral("Combo1_0"));
+    Combo1 = MakeControl<QComboBox>(this, "Combo1_0");
     HScroll1 = MakeSlider(this, "HScroll1", 0, 192);
     HScroll2 = MakeSlider(this, "HScroll2", 0, 192);
     HScroll3 = MakeSlider(this, "HScroll3", 0, 192);
     HScroll4 = MakeSlider(this, "HScroll4", 8, 120);
     for (std::size_t i = 0; i < Check1.size(); ++i) {
-        Check1[i] = new QCheckBox(QString::number(kCheckTexts[i]), this);
-        Check1[i]->setObjectName(Indexed("Check1", i));
+        Check1[i] = MakeCheck(this, IndexedName("Check1", i), QString::number(kCheckTexts[i]));
     }
     for (std::size_t i = 0; i < Line1.size(); ++i) {
-        Line1[i] = new QFrame(this);
-        Line1[i]->setObjectName(Indexed("Line1", i));
-        Line1[i]->setFrameShape(QFrame::NoFrame);
+        Line1[i] = MakeLine(this, IndexedName("Line1", i));
         Line1[i]->setAutoFillBackground(true);
     }
     Command2 = MakeButton(this, "Command2", "59");

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "toolkit/AccessibleNames.h"
+#include "toolkit/Controls.h"
 #include "toolkit/Cp1252Qt.h"
 #include "toolkit/VirtualKeys.h"
 
@@ -12,9 +13,9 @@ namespace lumra {
 
 namespace {
 
-QLabel* MakeLabel(QWidget* parent, const char* name, QRect geometry, int pointSize) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
+// A centred label at its place, in its font size.
+QLabel* MakeCentredLabel(QWidget* parent, const char* name, QRect geometry, int pointSize) {
+    auto* label = MakeLabel(parent, name);
     label->setGeometry(geometry);
     label->setAlignment(Qt::AlignCenter);
     QFont font = label->font();
@@ -29,15 +30,13 @@ StartupWindow::StartupWindow(WindowHost& host) : host_(host) {
     setObjectName(QStringLiteral("Form8"));
     setFixedSize(420, 220);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
-    Label2 = MakeLabel(this, "Label2", {10, 16, 400, 40}, 20);
-    Label4 = MakeLabel(this, "Label4", {10, 60, 400, 24}, 10);
-    Label1 = MakeLabel(this, "Label1", {10, 96, 400, 60}, 10);
+    Label2 = MakeCentredLabel(this, "Label2", {10, 16, 400, 40}, 20);
+    Label4 = MakeCentredLabel(this, "Label4", {10, 60, 400, 24}, 10);
+    Label1 = MakeCentredLabel(this, "Label1", {10, 96, 400, 60}, 10);
     Label1->setWordWrap(true);
-    Command1 = new QPushButton(this);
-    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1 = MakeControl<QPushButton>(this, "Command1");
     Command1->setGeometry(70, 170, 130, 30);
-    Command2 = new QPushButton(this);
-    Command2->setObjectName(QStringLiteral("Command2"));
+    Command2 = MakeControl<QPushButton>(this, "Command2");
     Command2->setGeometry(220, 170, 130, 30);
     connect(Command1, &QPushButton::clicked, this, &StartupWindow::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &StartupWindow::Command2_Click);

@@ -15,6 +15,7 @@
 #include "corpus/LenientNumber.h"
 #include "platform/Clipboard.h"
 #include "search/Topics.h"
+#include "toolkit/Controls.h"
 #include "toolkit/Cp1252Qt.h"
 #include "toolkit/DesignTable.h"
 #include "toolkit/VirtualKeys.h"
@@ -39,10 +40,6 @@ constexpr DesignWindow kDesign{430, 338, kControls};
 // Captions of the buttons, by index.
 constexpr std::array<int, 8> kButtonTexts = {122, 123, 124, 125, 126, 127, 28, 24};
 constexpr std::array<int, 2> kCheckTexts = {106, 107};
-
-QString IndexedName(const char* family, std::size_t index) {
-    return QString::fromLatin1(family) + QLatin1Char('_') + QString::number(index);
-}
 
 // Shows the busy pointer until it is restored or the scope ends.
 class BusyPointer {
@@ -78,24 +75,18 @@ TopicsDialog::TopicsDialog(WindowHost& host) : host_(host) {
     CloseOnEscape();
     setWindowTitle(QStringLiteral("145"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    Text1 = new QLineEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1 = MakeTextBox(this, "Text1");
     Text1->setContextMenuPolicy(Qt::NoContextMenu);
-    File1 = new QListWidget(this);
-    File1->setObjectName(QStringLiteral("File1"));
+    File1 = MakeControl<QListWidget>(this, "File1");
     File1->setSelectionMode(QAbstractItemView::SingleSelection);
     for (std::size_t i = 0; i < Command1.size(); ++i) {
-        Command1[i] = new QPushButton(QString::number(kButtonTexts[i]), this);
-        Command1[i]->setObjectName(IndexedName("Command1", i));
-        Command1[i]->setFocusPolicy(Qt::TabFocus);
+        Command1[i] =
+            MakeButton(this, IndexedName("Command1", i), QString::number(kButtonTexts[i]));
     }
     for (std::size_t i = 0; i < Check1.size(); ++i) {
-        Check1[i] = new QCheckBox(QString::number(kCheckTexts[i]), this);
-        Check1[i]->setObjectName(IndexedName("Check1", i));
+        Check1[i] = MakeCheck(this, IndexedName("Check1", i), QString::number(kCheckTexts[i]));
     }
-    Line1 = new QFrame(this);
-    Line1->setObjectName(QStringLiteral("Line1"));
-    Line1->setFrameShape(QFrame::NoFrame);
+    Line1 = MakeLine(this, "Line1");
 
     // Form_Load.
     RefreshFileList();
