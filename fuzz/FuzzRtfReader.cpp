@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "toolkit/RtfReader.h"
+#include "platform/RtfReader.h"
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);

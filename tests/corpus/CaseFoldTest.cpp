@@ -6,7 +6,7 @@
 #include <QString>
 
 #include "corpus/CaseFold.h"
-#include "toolkit/Cp1252Qt.h"
+#include "platform/Cp1252Qt.h"
 
 namespace lumra {
 namespace {

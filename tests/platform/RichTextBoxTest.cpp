@@ -1,7 +1,7 @@
 #include "toolkit/RichTextBox.h"
 
+#include "platform/RtfReader.h"
 #include "platform/RtfTestDocuments.h"
-#include "toolkit/RtfReader.h"
 
 #include <QApplication>
 #include <QClipboard>

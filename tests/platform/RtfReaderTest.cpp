@@ -1,4 +1,4 @@
-#include "toolkit/RtfReader.h"
+#include "platform/RtfReader.h"
 
 #include "platform/RtfTestDocuments.h"
 

@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "AppHarness.h"
-#include "toolkit/Cp1252Qt.h"
+#include "platform/Cp1252Qt.h"
 #include "windows/AppendixWindow.h"
 #include "windows/ExportDialog.h"
 #include "windows/FootnoteWindow.h"

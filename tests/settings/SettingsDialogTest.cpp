@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "AppHarness.h"
-#include "toolkit/Cp1252Qt.h"
+#include "platform/Cp1252Qt.h"
 #include "toolkit/RichTextBox.h"
 #include "windows/AppendixWindow.h"
 #include "windows/ExportDialog.h"

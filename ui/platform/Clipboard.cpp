@@ -1,7 +1,7 @@
 #include "platform/Clipboard.h"
 
-#include "toolkit/Cp1252Qt.h"
-#include "toolkit/RtfReader.h"
+#include "platform/Cp1252Qt.h"
+#include "platform/RtfReader.h"
 
 #include <QByteArray>
 #include <QClipboard>

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "toolkit/Cp1252Qt.h"
+#include "platform/Cp1252Qt.h"
 
 namespace lumra {
 

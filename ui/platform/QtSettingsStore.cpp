@@ -6,7 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "toolkit/Cp1252Qt.h"
+#include "platform/Cp1252Qt.h"
 
 namespace lumra {
 

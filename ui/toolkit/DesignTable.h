@@ -9,6 +9,10 @@
 class QWidget;
 
 namespace lumra {
+class Form;
+}
+
+namespace lumra {
 
 struct DesignControl {
     const char* name; // objectName of the control
@@ -37,8 +41,8 @@ inline const DesignControl* FindDesign(const DesignWindow& design, const QString
 // Geometry and font size of one control, times the layout scale (never below 1).
 void ApplyDesign(QWidget& control, const DesignControl& design, float scale);
 
-// Places every control of the table found in the window at its design, and sizes the window
+// Places every designed control of the window that the table names, and sizes the window
 // to its client.
-void ApplyDesignWindow(QWidget& window, const DesignWindow& design);
+void ApplyDesignWindow(Form& window, const DesignWindow& design);
 
 } // namespace lumra

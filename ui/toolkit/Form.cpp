@@ -6,7 +6,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 
-#include "toolkit/Cp1252Qt.h"
+#include "platform/Cp1252Qt.h"
 #include "toolkit/VirtualKeys.h"
 #include "toolkit/WindowLayout.h"
 

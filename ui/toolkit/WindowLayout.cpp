@@ -82,10 +82,10 @@ void ApplyDesign(QWidget& control, const DesignControl& design, float scale) {
     ApplyGeometry(control, RecordOf(design), scale);
 }
 
-void ApplyDesignWindow(QWidget& window, const DesignWindow& design) {
-    for (const DesignControl& d : design.controls) {
-        if (auto* control = window.findChild<QWidget*>(QLatin1String(d.name))) {
-            ApplyDesign(*control, d, 1.0f);
+void ApplyDesignWindow(Form& window, const DesignWindow& design) {
+    for (QWidget* control : window.DesignedControls()) {
+        if (const DesignControl* d = FindDesign(design, control->objectName())) {
+            ApplyDesign(*control, *d, 1.0f);
         }
     }
     window.resize(design.clientWidth, design.clientHeight);

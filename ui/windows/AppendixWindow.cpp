@@ -5,9 +5,9 @@
 
 #include "documents/TextDocuments.h"
 #include "platform/Clipboard.h"
+#include "platform/Cp1252Qt.h"
 #include "toolkit/AccessibleNames.h"
 #include "toolkit/Controls.h"
-#include "toolkit/Cp1252Qt.h"
 #include "toolkit/RichTextBox.h"
 #include "toolkit/VirtualKeys.h"
 #include "toolkit/WindowPaint.h"

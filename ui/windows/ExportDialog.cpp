@@ -17,8 +17,8 @@
 
 #include "export/ExportChecks.h"
 #include "export/ExportWriters.h"
+#include "platform/Cp1252Qt.h"
 #include "toolkit/Controls.h"
-#include "toolkit/Cp1252Qt.h"
 #include "toolkit/DesignTable.h"
 #include "toolkit/FolderList.h"
 #include "toolkit/VirtualKeys.h"

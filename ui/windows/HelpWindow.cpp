@@ -2,8 +2,8 @@
 
 #include "documents/RtfVocabulary.h"
 #include "platform/Clipboard.h"
+#include "platform/Cp1252Qt.h"
 #include "toolkit/AccessibleNames.h"
-#include "toolkit/Cp1252Qt.h"
 #include "toolkit/RichTextBox.h"
 #include "toolkit/VirtualKeys.h"
 #include "toolkit/WindowPaint.h"

@@ -9,10 +9,10 @@
 #include <algorithm>
 
 #include "platform/Clipboard.h"
+#include "platform/Cp1252Qt.h"
 #include "reading/PageRenderer.h"
 #include "reading/ReadingCommands.h"
 #include "toolkit/Controls.h"
-#include "toolkit/Cp1252Qt.h"
 #include "toolkit/RichTextBox.h"
 #include "toolkit/VirtualKeys.h"
 #include "toolkit/WindowLayout.h"

@@ -12,9 +12,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "platform/Cp1252Qt.h"
 #include "search/QueryHistory.h"
 #include "toolkit/Controls.h"
-#include "toolkit/Cp1252Qt.h"
 #include "toolkit/DesignTable.h"
 #include "toolkit/VirtualKeys.h"
 #include "toolkit/WindowPaint.h"

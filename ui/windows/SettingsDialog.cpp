@@ -9,8 +9,8 @@
 #include <QScrollBar>
 #include <QVariant>
 
+#include "platform/Cp1252Qt.h"
 #include "toolkit/Controls.h"
-#include "toolkit/Cp1252Qt.h"
 #include "toolkit/DesignTable.h"
 #include "toolkit/VirtualKeys.h"
 #include "toolkit/WindowLayout.h"

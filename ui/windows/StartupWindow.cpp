@@ -4,9 +4,9 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "platform/Cp1252Qt.h"
 #include "toolkit/AccessibleNames.h"
 #include "toolkit/Controls.h"
-#include "toolkit/Cp1252Qt.h"
 #include "toolkit/VirtualKeys.h"
 
 namespace lumra {

@@ -14,9 +14,9 @@
 
 #include "corpus/LenientNumber.h"
 #include "platform/Clipboard.h"
+#include "platform/Cp1252Qt.h"
 #include "search/Topics.h"
 #include "toolkit/Controls.h"
-#include "toolkit/Cp1252Qt.h"
 #include "toolkit/DesignTable.h"
 #include "toolkit/VirtualKeys.h"
 #include "toolkit/WindowPaint.h"

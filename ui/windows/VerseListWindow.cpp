@@ -1,8 +1,8 @@
 #include "windows/VerseListWindow.h"
 
 #include "platform/Clipboard.h"
+#include "platform/Cp1252Qt.h"
 #include "toolkit/AccessibleNames.h"
-#include "toolkit/Cp1252Qt.h"
 #include "toolkit/RichTextBox.h"
 #include "toolkit/VirtualKeys.h"
 #include "toolkit/WindowPaint.h"

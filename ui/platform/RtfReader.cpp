@@ -1,6 +1,6 @@
-#include "toolkit/RtfReader.h"
+#include "platform/RtfReader.h"
 
-#include "toolkit/Cp1252Qt.h"
+#include "platform/Cp1252Qt.h"
 
 #include <QColor>
 #include <QTextBlock>

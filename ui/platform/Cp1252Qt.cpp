@@ -1,4 +1,4 @@
-#include "toolkit/Cp1252Qt.h"
+#include "platform/Cp1252Qt.h"
 
 #include "text/Cp1252Table.h"
 
