@@ -10,9 +10,9 @@ namespace lumra {
 
 FieldScan::FieldScan(const TextTable& table, bool foldCase) : original_(table.Buffer()) {
     if (foldCase) {
-        folded_.resize(original_.size());
-        FoldCaseInto(original_, folded_.data());
-        compared_ = folded_;
+        folded_ = std::make_unique_for_overwrite<char[]>(original_.size());
+        FoldCaseInto(original_, folded_.get());
+        compared_ = std::string_view(folded_.get(), original_.size());
     } else {
         compared_ = original_;
     }

@@ -3,6 +3,7 @@
 // at once rather than text by text: one search call per occurrence instead of per text.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,8 +39,8 @@ private:
 
     std::string_view original_;
     std::string_view compared_;
-    std::string folded_;
-    std::vector<Text> texts_; // the non-empty texts by their place in the buffer
+    std::unique_ptr<char[]> folded_; // written whole by the folding, so never zero-filled
+    std::vector<Text> texts_;        // the non-empty texts by their place in the buffer
     bool disjoint_ = true;
 };
 
