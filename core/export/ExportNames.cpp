@@ -1,7 +1,5 @@
 #include "export/ExportNames.h"
 
-#include <algorithm>
-#include <array>
 #include <filesystem>
 #include <system_error>
 #include <vector>

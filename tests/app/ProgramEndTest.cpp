@@ -3,39 +3,25 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <sys/wait.h>
 
-#include "SyntheticDataSet.h"
+#include "ProgramCopy.h"
 
 namespace lumra {
 namespace {
 
 namespace fs = std::filesystem;
 
-class ProgramEnd : public ::testing::Test {
+class ProgramEnd : public test::ProgramCopy {
 protected:
-    void SetUp() override {
-        program = folder.Dir() / "program";
-        fs::copy(LUMRA_BUILT_PROGRAM_DIR, program, fs::copy_options::recursive);
-        home = folder.Dir() / "home";
-        fs::create_directory(home);
-    }
     // The exit status, or -1 when it did not exit normally (a crash, or the time-out).
     int Run(int seconds = 20) {
-        const std::string command = "cd / && HOME='" + home.string() + "' XDG_CONFIG_HOME='" +
-                                    (home / ".config").string() +
-                                    "' QT_QPA_PLATFORM=offscreen timeout " + std::to_string(seconds) + " '" +
-                                    (program / "Lumra").string() + "' >/dev/null 2>&1";
-        const int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return RunProgram("XDG_CONFIG_HOME='" + (home / ".config").string() +
+                              "' QT_QPA_PLATFORM=offscreen",
+                          "", seconds)
+            .code;
     }
     bool SettingsWritten() const { return fs::exists(home / ".config" / "Lumra" / "ZOR.ini"); }
-
-    test::TempFolder folder;
-    fs::path program;
-    fs::path home;
 };
 
 TEST_F(ProgramEnd, TheShippedFilesPassTheCheckFromAnyWorkingFolder) {

@@ -3,53 +3,21 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <sys/wait.h>
 
-#include "SyntheticDataSet.h"
+#include "ProgramCopy.h"
 
 namespace lumra {
 namespace {
 
 namespace fs = std::filesystem;
 
-class ProgramRun : public ::testing::Test {
+class ProgramRun : public test::ProgramCopy {
 protected:
-    void SetUp() override {
-        program = folder.Dir() / "program";
-        fs::copy(LUMRA_BUILT_PROGRAM_DIR, program, fs::copy_options::recursive);
-        home = folder.Dir() / "home";
-        fs::create_directory(home);
-    }
-    struct Result {
-        int code = -1;
-        std::string output; // standard output and standard error
-    };
     Result Run(const std::string& args) {
-        const std::string command = "cd / && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "
-                                    "HOME='" +
-                                    home.string() +
-                                    "' XDG_CONFIG_HOME= LANG=C "
-                                    "timeout 20 '" +
-                                    (program / "Lumra").string() + "' " + args + " 2>&1";
-        Result result;
-        FILE* pipe = popen(command.c_str(), "r");
-        if (pipe == nullptr) {
-            return result;
-        }
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-            result.output.append(buffer, n);
-        }
-        const int status = pclose(pipe);
-        result.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        return result;
+        return RunProgram(
+            "-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME= LANG=C", args, 20);
     }
-
-    test::TempFolder folder;
-    fs::path program;
-    fs::path home;
 };
 
 TEST_F(ProgramRun, SubcommandsRunWithoutADisplayAndWriteNoSettings) {

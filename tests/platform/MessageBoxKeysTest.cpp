@@ -107,17 +107,7 @@ protected:
     // Opens a dialog with the main window's key and runs the steps once it is active; Esc
     // closes it afterwards when the steps left it open.
     void InDialog(Qt::Key opener, const std::function<void(QWidget*)>& steps) {
-        bool ran = false;
-        h.OnNextModal([&](QWidget* w) {
-            ran = true;
-            EXPECT_TRUE(QTest::qWaitForWindowActive(w));
-            steps(w);
-            if (w->isVisible()) {
-                QTest::keyClick(w, Qt::Key_Escape);
-            }
-        });
-        PressKey(opener);
-        EXPECT_TRUE(ran);
+        EXPECT_TRUE(h.InNextModal([&] { PressKey(opener); }, steps));
     }
 
     QtPrompt real;

@@ -79,18 +79,7 @@ protected:
         if (app->State().markMode != 1) {
             QTest::keyClick(&app->Main(), Qt::Key_T);
         }
-        bool ran = false;
-        h.OnNextModal([&](QWidget* w) {
-            ran = true;
-            // The focus checks need the dialog active, which a busy machine delays.
-            EXPECT_TRUE(QTest::qWaitForWindowActive(w));
-            steps(w);
-            if (w->isVisible()) {
-                QTest::keyClick(w, Qt::Key_Escape);
-            }
-        });
-        Click(&app->Main(), "Command9");
-        EXPECT_TRUE(ran);
+        EXPECT_TRUE(h.InNextModal([&] { Click(&app->Main(), "Command9"); }, steps));
         EXPECT_EQ(app->Loaded<TopicsDialog>(), nullptr) << "the dialog is unloaded when it closes";
         EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the busy pointer was restored";
     }

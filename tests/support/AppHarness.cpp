@@ -1,5 +1,7 @@
 #include "AppHarness.h"
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QTest>
 #include <filesystem>
@@ -59,6 +61,22 @@ void AppHarness::OnNextModal(std::function<void(QWidget*)> action) {
     modalActions_.push_back(std::move(action));
     lastModal_ = nullptr;
     modalWatch_.start();
+}
+
+bool AppHarness::InNextModal(const std::function<void()>& open,
+                             const std::function<void(QWidget*)>& steps) {
+    bool ran = false;
+    OnNextModal([&](QWidget* w) {
+        ran = true;
+        // The focus checks need the window active, which a busy machine delays.
+        EXPECT_TRUE(QTest::qWaitForWindowActive(w));
+        steps(w);
+        if (w->isVisible()) {
+            QTest::keyClick(w, Qt::Key_Escape);
+        }
+    });
+    open();
+    return ran;
 }
 
 bool AppHarness::Start(bool acceptIntroduction) {

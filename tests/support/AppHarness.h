@@ -34,6 +34,10 @@ public:
 
     // Calls action with the next modal window as soon as it is shown.
     void OnNextModal(std::function<void(QWidget*)> action);
+    // Runs open, which shows a modal window, and the steps in that window once it is active;
+    // Esc closes it afterwards when the steps left it open. False when no window came.
+    bool InNextModal(const std::function<void()>& open,
+                     const std::function<void(QWidget*)>& steps);
 
     TempFolder folder;
     ScriptedPrompt prompt;

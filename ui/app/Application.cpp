@@ -6,6 +6,7 @@
 
 #include "corpus/CorpusLoader.h"
 #include "corpus/DataFileCheck.h"
+#include "corpus/LanguageData.h"
 #include "documents/RtfVocabulary.h"
 #include "documents/TextDocuments.h"
 #include "platform/KelvoLibrary.h"
@@ -148,7 +149,8 @@ bool Application::CheckDataFiles() {
 }
 
 void Application::LoadTexts() {
-    LoadInterfaceTexts(state_.texts, state_.programFolder + state_.LanguageCode() + "ift.txt");
+    LoadInterfaceTexts(state_.texts,
+                       InterfaceTextsPath(state_.programFolder, state_.LanguageCode()));
 }
 
 bool Application::LoadCorpusOfLanguage() {
@@ -350,9 +352,7 @@ bool Application::Start() {
     // 4. Settings.
     state_.settings = LoadSettings(store_);
     // 5. A language not chosen yet follows the system's.
-    if (state_.settings.language == 0) {
-        state_.settings.language = LanguageFromSystemId(config_.systemLanguageId);
-    }
+    state_.settings.language = ChooseLanguage(state_.settings.language, config_.systemLanguageId);
     // 6. Interface texts.
     LoadTexts();
     // 7. Captions of the windows loaded so far.
