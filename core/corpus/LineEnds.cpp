@@ -5,7 +5,7 @@
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #include <immintrin.h>
-#define LUMRA_LINE_ENDS_AVX2 1
+#define LUMRA_LINE_ENDS_SIMD 1
 #endif
 
 namespace lumra {
@@ -60,58 +60,41 @@ void LineEndsPlain(const char* data, std::size_t size, std::vector<std::uint32_t
     ScanTail(data, size, i, scan);
 }
 
-#if defined(LUMRA_LINE_ENDS_AVX2)
-
-__attribute__((target("avx2"), always_inline)) inline Terminators TerminatorsAvx2(const char* p) {
-    const __m256i cr = _mm256_set1_epi8('\r');
-    const __m256i lf = _mm256_set1_epi8('\n');
-    const __m256i lo = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
-    const __m256i hi = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 32));
-    const auto bits = [](__m256i v) __attribute__((target("avx2"), always_inline)) {
-        return static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm256_movemask_epi8(v)));
-    };
-    return {bits(_mm256_cmpeq_epi8(lo, cr)) | bits(_mm256_cmpeq_epi8(hi, cr)) << 32,
-            bits(_mm256_cmpeq_epi8(lo, lf)) | bits(_mm256_cmpeq_epi8(hi, lf)) << 32};
-}
+#if defined(LUMRA_LINE_ENDS_SIMD)
 
 // The lowest line end of m, taken out of it. The instruction rather than countr_zero: knowing
 // what countr_zero(0) is, the compiler would branch on an empty mask, the very branch that
-// WriteEndsAvx2 avoids.
-__attribute__((target("bmi"), always_inline)) inline std::uint32_t TakeEnd(std::uint64_t& m,
-                                                                           std::size_t base) {
+// ScanBlocks avoids.
+__attribute__((target("bmi"))) inline std::uint32_t TakeEnd(std::uint64_t& m, std::size_t base) {
     const auto position = static_cast<std::uint32_t>(base + _tzcnt_u64(m));
     m &= m - 1;
     return position;
 }
 
-// Appends the line ends of one block at out, the first four of them whether there are that
-// many or not (out has room for a whole block), and returns how many there are. Most blocks
-// hold no line end or one: a branch per line end would be mispredicted about once a line.
-__attribute__((target("avx2,bmi,popcnt"), always_inline)) inline std::size_t
-WriteEndsAvx2(const char* block, std::size_t base, bool& crBefore, std::uint32_t* out) {
-    std::uint64_t m = EndsOf(TerminatorsAvx2(block), crBefore);
-    const auto found = static_cast<std::size_t>(std::popcount(m));
-    out[0] = TakeEnd(m, base);
-    out[1] = TakeEnd(m, base);
-    out[2] = TakeEnd(m, base);
-    out[3] = TakeEnd(m, base);
-    for (std::size_t k = 4; k < found; ++k) {
-        out[k] = TakeEnd(m, base);
-    }
-    return found;
-}
-
-__attribute__((target("avx2,bmi,popcnt"))) void LineEndsAvx2(const char* data, std::size_t size,
-                                                             std::vector<std::uint32_t>& ends) {
+// The scan shared by the vector paths, find giving the Terminators of a 64-byte block. Each
+// block writes its first line end whether it has one or not (ends keeps room for a whole
+// block): most blocks hold none or one, and a branch on that would be mispredicted about once
+// a line. Only called from a flattened function, which inlines it with its own target.
+template <class Find>
+void ScanBlocks(const char* data, std::size_t size, std::vector<std::uint32_t>& ends, Find find) {
+    bool crBefore = false;
+    const auto write = [&](const char* block, std::size_t base, std::uint32_t* out) {
+        std::uint64_t m = EndsOf(find(block), crBefore);
+        const auto found = static_cast<std::size_t>(std::popcount(m));
+        out[0] = TakeEnd(m, base);
+        for (std::size_t k = 1; k < found; ++k) {
+            out[k] = TakeEnd(m, base);
+        }
+        return found;
+    };
     ends.resize(size / kBlock + 2 * kBlock);
     std::size_t count = 0;
-    bool crBefore = false;
     std::size_t i = 0;
     for (; i + kBlock <= size; i += kBlock) {
-        if (count + kBlock > ends.size()) {
+        if (count + kBlock > ends.size()) [[unlikely]] {
             ends.resize(2 * ends.size());
         }
-        count += WriteEndsAvx2(data + i, i, crBefore, ends.data() + count);
+        count += write(data + i, i, ends.data() + count);
     }
     if (i < size) {
         if (count + kBlock > ends.size()) {
@@ -119,26 +102,87 @@ __attribute__((target("avx2,bmi,popcnt"))) void LineEndsAvx2(const char* data, s
         }
         char tail[kBlock] = {};
         std::memcpy(tail, data + i, size - i);
-        count += WriteEndsAvx2(tail, i, crBefore, ends.data() + count);
+        count += write(tail, i, ends.data() + count);
     }
     ends.resize(count);
+}
+
+__attribute__((target("avx2,bmi,popcnt"), flatten)) void
+LineEndsAvx2(const char* data, std::size_t size, std::vector<std::uint32_t>& ends) {
+    ScanBlocks(
+        data, size, ends, [](const char* p) __attribute__((target("avx2"))) {
+            const __m256i cr = _mm256_set1_epi8('\r');
+            const __m256i lf = _mm256_set1_epi8('\n');
+            const __m256i lo = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+            const __m256i hi = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 32));
+            const auto bits = [](__m256i v) __attribute__((target("avx2"))) {
+                return static_cast<std::uint64_t>(
+                    static_cast<std::uint32_t>(_mm256_movemask_epi8(v)));
+            };
+            return Terminators{
+                bits(_mm256_cmpeq_epi8(lo, cr)) | bits(_mm256_cmpeq_epi8(hi, cr)) << 32,
+                bits(_mm256_cmpeq_epi8(lo, lf)) | bits(_mm256_cmpeq_epi8(hi, lf)) << 32};
+        });
+}
+
+// One load and two compares a block, straight into bit masks.
+__attribute__((target("avx512bw,bmi,popcnt"), flatten)) void
+LineEndsAvx512(const char* data, std::size_t size, std::vector<std::uint32_t>& ends) {
+    ScanBlocks(
+        data, size, ends, [](const char* p) __attribute__((target("avx512bw"))) {
+            const __m512i v = _mm512_loadu_si512(p);
+            return Terminators{_mm512_cmpeq_epi8_mask(v, _mm512_set1_epi8('\r')),
+                               _mm512_cmpeq_epi8_mask(v, _mm512_set1_epi8('\n'))};
+        });
 }
 
 #endif
 
 } // namespace
 
-std::vector<std::uint32_t> LineEnds(std::string_view bytes) {
-    std::vector<std::uint32_t> ends;
-#if defined(LUMRA_LINE_ENDS_AVX2)
-    if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi") &&
-        __builtin_cpu_supports("popcnt")) {
-        LineEndsAvx2(bytes.data(), bytes.size(), ends);
-        return ends;
+bool LineScanAvailable(LineScan scan) {
+#if defined(LUMRA_LINE_ENDS_SIMD)
+    const bool bits = __builtin_cpu_supports("bmi") && __builtin_cpu_supports("popcnt");
+    switch (scan) {
+    case LineScan::Avx512:
+        return bits && __builtin_cpu_supports("avx512bw");
+    case LineScan::Avx2:
+        return bits && __builtin_cpu_supports("avx2");
+    case LineScan::Plain:
+        return true;
     }
 #endif
-    LineEndsPlain(bytes.data(), bytes.size(), ends);
+    return scan == LineScan::Plain;
+}
+
+std::vector<std::uint32_t> LineEndsBy(std::string_view bytes, LineScan scan) {
+    std::vector<std::uint32_t> ends;
+    if (!LineScanAvailable(scan)) {
+        scan = LineScan::Plain;
+    }
+    switch (scan) {
+#if defined(LUMRA_LINE_ENDS_SIMD)
+    case LineScan::Avx512:
+        LineEndsAvx512(bytes.data(), bytes.size(), ends);
+        break;
+    case LineScan::Avx2:
+        LineEndsAvx2(bytes.data(), bytes.size(), ends);
+        break;
+#endif
+    default:
+        LineEndsPlain(bytes.data(), bytes.size(), ends);
+        break;
+    }
     return ends;
+}
+
+std::vector<std::uint32_t> LineEnds(std::string_view bytes) {
+    for (const LineScan scan : {LineScan::Avx512, LineScan::Avx2}) {
+        if (LineScanAvailable(scan)) {
+            return LineEndsBy(bytes, scan);
+        }
+    }
+    return LineEndsBy(bytes, LineScan::Plain);
 }
 
 } // namespace lumra

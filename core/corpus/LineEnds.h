@@ -11,4 +11,10 @@ namespace lumra {
 // The position of every line end in bytes, which must be shorter than 4 GiB, in order.
 std::vector<std::uint32_t> LineEnds(std::string_view bytes);
 
+// The scans LineEnds chooses from, fastest first; all give the same ends.
+enum class LineScan { Avx512, Avx2, Plain };
+bool LineScanAvailable(LineScan scan);
+// LineEnds with the given scan, or the plain one where the processor lacks it.
+std::vector<std::uint32_t> LineEndsBy(std::string_view bytes, LineScan scan);
+
 } // namespace lumra

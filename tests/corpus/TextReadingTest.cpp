@@ -8,6 +8,7 @@
 #include "SyntheticDataSet.h"
 #include "corpus/DataFile.h"
 #include "corpus/LenientNumber.h"
+#include "corpus/LineEnds.h"
 
 namespace lumra {
 namespace {
@@ -92,6 +93,26 @@ TEST(SplitLines, MixedTerminatorsEachEndOneLine) {
             c = alphabet[random() % 4];
         }
         ASSERT_EQ(SplitLines(bytes), SplitLinesSlowly(bytes)) << round;
+    }
+}
+
+// Every scan the processor has finds the plain scan's ends, across block and tail bounds.
+TEST(LineEnds, EveryScanAgreesWithThePlainOne) {
+    std::mt19937 random(777);
+    const char alphabet[] = {'a', '\r', '\n'};
+    for (const LineScan scan : {LineScan::Avx512, LineScan::Avx2}) {
+        if (!LineScanAvailable(scan)) {
+            continue;
+        }
+        for (int round = 0; round < 500; ++round) {
+            std::string bytes(random() % 300, 'a');
+            for (char& c : bytes) {
+                const auto r = random() % (round % 2 == 0 ? 3 : 60); // dense, then sparse
+                c = r < 3 ? alphabet[r] : 'a';
+            }
+            ASSERT_EQ(LineEndsBy(bytes, scan), LineEndsBy(bytes, LineScan::Plain))
+                << static_cast<int>(scan) << " " << round;
+        }
     }
 }
 
