@@ -11,14 +11,17 @@ void TextTable::Adopt(std::string bytes, const std::vector<Span>& spans, std::si
         throw std::length_error("text table");
     }
     storage_ = std::move(bytes);
-    std::fill(spans_.begin(), spans_.end(), Span{});
-    for (std::size_t k = 0; k < spans.size() && firstIndex + k < spans_.size(); ++k) {
-        Span s = spans[k];
+    const std::size_t first = std::min(firstIndex, spans_.size());
+    const std::size_t end = first + std::min(spans.size(), spans_.size() - first);
+    std::fill(spans_.begin(), spans_.begin() + static_cast<std::ptrdiff_t>(first), Span{});
+    for (std::size_t i = first; i < end; ++i) {
+        Span s = spans[i - first];
         if (s.offset > storage_.size() || s.length > storage_.size() - s.offset) {
             s = Span{};
         }
-        spans_[firstIndex + k] = s;
+        spans_[i] = s;
     }
+    std::fill(spans_.begin() + static_cast<std::ptrdiff_t>(end), spans_.end(), Span{});
 }
 
 void TextTable::Set(std::size_t i, std::string_view text) {
