@@ -39,6 +39,7 @@ void MeasureProcesses(Samples& samples, int runs) {
     // One run of each first, so that none pays for a cold file cache.
     lumra::bench::RunProcess(startup);
     lumra::bench::RunProcess(minimal);
+    lumra::bench::RunProcess(minimal, {"--one-line"});
     for (const auto& [key, args] : kSubcommands) {
         lumra::bench::RunProcess(program, args);
     }
@@ -64,6 +65,10 @@ void MeasureProcesses(Samples& samples, int runs) {
         const auto empty = lumra::bench::RunProcess(minimal);
         if (empty.ok) {
             samples["startup/minimal-window"].push_back(empty.millis);
+        }
+        const auto oneLine = lumra::bench::RunProcess(minimal, {"--one-line"});
+        if (oneLine.ok) {
+            samples["startup/one-line-window"].push_back(oneLine.millis);
         }
     }
 }
@@ -167,6 +172,9 @@ int main(int argc, char* argv[]) {
         {"whole-text export, plain text", "export/text", "export/text/one-write", 3},
         {"hit list of 200 in Form13", "hit-list-200", "", 50},
         {"start-up, whole process", "startup/process", "startup/minimal-window", 2},
+        // Not the reader's: what the fonts of one line of text cost any start-up.
+        {"empty window with one line of text, whole process", "startup/one-line-window",
+         "startup/minimal-window", 2},
         {"resident memory after start-up", "startup/rss", "", 80, "MB"},
         {"lumra show 2:255, whole process", "startup/cli-show", "startup/minimal-window", 0.5},
         {"lumra search mercy --count, whole process", "startup/cli-count", "startup/minimal-window",
