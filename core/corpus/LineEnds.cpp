@@ -3,6 +3,8 @@
 #include <bit>
 #include <cstring>
 
+#include "CpuFeatures.h"
+
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #include <immintrin.h>
 #define LUMRA_LINE_ENDS_SIMD 1
@@ -142,12 +144,13 @@ LineEndsAvx512(const char* data, std::size_t size, std::vector<std::uint32_t>& e
 
 bool LineScanAvailable(LineScan scan) {
 #if defined(LUMRA_LINE_ENDS_SIMD)
-    const bool bits = __builtin_cpu_supports("bmi") && __builtin_cpu_supports("popcnt");
+    const CpuFeatures& cpu = Cpu();
+    const bool bits = cpu.bmi && cpu.popcnt;
     switch (scan) {
     case LineScan::Avx512:
-        return bits && __builtin_cpu_supports("avx512bw");
+        return bits && cpu.avx512bw;
     case LineScan::Avx2:
-        return bits && __builtin_cpu_supports("avx2");
+        return bits && cpu.avx2;
     case LineScan::Plain:
         return true;
     }
