@@ -43,22 +43,23 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::uintmax_t
 
 std::vector<TextTable::Span> LineSpans(std::string_view bytes) {
     const std::vector<std::uint32_t> ends = LineEnds(bytes);
-    std::vector<TextTable::Span> lines;
-    lines.reserve(ends.size() + 1);
+    // Sized once and written through a pointer: a push_back a line would check the capacity
+    // a line.
+    std::vector<TextTable::Span> lines(ends.size() + 1);
+    TextTable::Span* out = lines.data();
     const char* const data = bytes.data();
     const std::size_t size = bytes.size();
     std::size_t start = 0; // first byte of the current line
     for (const std::uint32_t at : ends) {
-        lines.push_back(
-            {static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(at - start)});
+        *out++ = {static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(at - start)};
         // A CR LF pair ends one line.
         start = at + 1 +
                 static_cast<std::size_t>(data[at] == '\r' && at + 1 < size && data[at + 1] == '\n');
     }
     if (start < size) {
-        lines.push_back(
-            {static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(size - start)});
+        *out++ = {static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(size - start)};
     }
+    lines.resize(static_cast<std::size_t>(out - lines.data()));
     return lines;
 }
 
