@@ -1,5 +1,7 @@
 #include "export/ExportBlocks.h"
 
+#include <charconv>
+
 #include "SuraTable.h"
 
 namespace lumra {
@@ -37,23 +39,16 @@ const std::string& TitleLine(const Corpus& corpus, int sura) {
 
 void AppendNumber(std::string& out, int n) {
     char digits[12];
-    int count = 0;
-    do {
-        digits[count++] = static_cast<char>('0' + n % 10);
-        n /= 10;
-    } while (n > 0 && count < 12);
-    while (count > 0) {
-        out.push_back(digits[--count]);
-    }
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, n).ptr);
 }
 
-// "[sura:verse]": it stands in every block.
-void AppendReference(std::string& out, int position) {
-    const auto p = static_cast<std::int16_t>(position);
+// "[sura:verse]": it stands in every block. The verse is counted from the sura's start, which
+// the writer already knows, rather than searched for position by position.
+void AppendReference(std::string& out, int position, int sura) {
     out.push_back('[');
-    AppendNumber(out, SuraOfPosition(p));
+    AppendNumber(out, sura);
     out.push_back(':');
-    AppendNumber(out, VerseOfPosition(p));
+    AppendNumber(out, position - kSuras.EndPosition[sura - 1] - kSuras.HasOpening[sura]);
     out.push_back(']');
 }
 
@@ -71,10 +66,10 @@ void AppendEmphasisedRtfText(std::string& out, std::string_view text, std::strin
     out.append(kTextPart).append(text, scan).append(kLeft);
 }
 
-void AppendRtfBlock(std::string& out, const ExportSources& sources, int position, bool heading) {
+void AppendRtfBlock(std::string& out, const ExportSources& sources, int position, int sura,
+                    bool heading) {
     const auto& corpus = sources.corpus;
     const auto& t = sources.texts;
-    const int sura = SuraOfPosition(static_cast<std::int16_t>(position));
     if (heading) {
         out.append(kLeft).append(kLeft).append(kCentre).append(kRtfStars, '*');
         out.append(kLeft).append(kLeft).append(kTitle).append(TitleLine(corpus, sura));
@@ -96,7 +91,7 @@ void AppendRtfBlock(std::string& out, const ExportSources& sources, int position
         out.append(kLeft);
     }
     out.append(kReferenceStart);
-    AppendReference(out, position);
+    AppendReference(out, position, sura);
     out.append(sources.inlineReference == 1 ? std::string_view("  ") : kLeft);
     AppendEmphasisedRtfText(out, corpus.verseText[static_cast<std::size_t>(position)], t[68]);
     if ((corpus.HasFootnote(position) && position < kFirstRtfPositionWithoutFootnote) ||
@@ -107,10 +102,10 @@ void AppendRtfBlock(std::string& out, const ExportSources& sources, int position
     }
 }
 
-void AppendTextBlock(std::string& out, const ExportSources& sources, int position, bool heading) {
+void AppendTextBlock(std::string& out, const ExportSources& sources, int position, int sura,
+                     bool heading) {
     const auto& corpus = sources.corpus;
     const auto& t = sources.texts;
-    const int sura = SuraOfPosition(static_cast<std::int16_t>(position));
     if (heading) {
         out.append(kCrLf).append(kTextStars, '*').append(kCrLf).append(kCrLf).append(kCrLf);
         out.append(TitleLine(corpus, sura)).append(kCrLf);
@@ -125,7 +120,7 @@ void AppendTextBlock(std::string& out, const ExportSources& sources, int positio
         AppendReplacingUnderscores(out, corpus.SubtitleOf(position), "\r\n     ");
         out.append(kCrLf).append(kCrLf);
     }
-    AppendReference(out, position);
+    AppendReference(out, position, sura);
     out.append(sources.inlineReference == 1 ? std::string_view("  ") : kCrLf);
     out.append(corpus.verseText[static_cast<std::size_t>(position)]).append(kCrLf);
     if (corpus.HasFootnote(position)) {
