@@ -1,6 +1,9 @@
 #include "export/ExportBlocks.h"
 
 #include <charconv>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "SuraTable.h"
 
@@ -52,12 +55,40 @@ void AppendReference(std::string& out, int position, int sura) {
     out.push_back(']');
 }
 
+// Where the (non-empty) word next occurs in the text at or after from, as text.find(word,
+// from). The word's first letter is common in running text; looking for its first and last
+// letter together, 16 places at a time, leaves few places to compare.
+std::size_t FindWord(std::string_view text, std::size_t from, std::string_view word) {
+#if defined(__SSE2__)
+    const std::size_t last = word.size() - 1;
+    const __m128i firstLetter = _mm_set1_epi8(word.front());
+    const __m128i lastLetter = _mm_set1_epi8(word.back());
+    for (; from + last + 16 <= text.size(); from += 16) {
+        const auto* at = reinterpret_cast<const __m128i*>(text.data() + from);
+        const __m128i starts = _mm_cmpeq_epi8(_mm_loadu_si128(at), firstLetter);
+        const __m128i ends = _mm_cmpeq_epi8(
+            _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + from + last)),
+            lastLetter);
+        for (auto candidates =
+                 static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(starts, ends)));
+             candidates != 0; candidates &= candidates - 1) {
+            const std::size_t place = from + static_cast<std::size_t>(__builtin_ctz(candidates));
+            if (text.compare(place, word.size(), word) == 0) {
+                return place;
+            }
+        }
+    }
+#endif
+    return text.find(word, from);
+}
+
 } // namespace
 
 void AppendEmphasisedRtfText(std::string& out, std::string_view text, std::string_view word) {
     std::size_t scan = 0;
     if (!word.empty()) {
-        for (auto at = text.find(word); at != std::string_view::npos; at = text.find(word, scan)) {
+        for (auto at = FindWord(text, 0, word); at != std::string_view::npos;
+             at = FindWord(text, scan, word)) {
             out.append(kTextPart).append(text, scan, at - scan).append("\\b ").append(word);
             // Past the whole occurrence, so that no part of the word is written twice.
             scan = at + word.size();
