@@ -23,8 +23,8 @@ public:
     // pipe or a socket of that name, a write-protected file. A device is written in place.
     bool Create(const std::string& path);
     bool IsOpen() const { return fd_ >= 0; }
-    // False once any write has failed. Each piece goes to the file at once (a piece is meant
-    // to be tens of kilobytes), and on its way to the disk while the next one is built.
+    // False once any write has failed. Each piece goes to the file at once, so pieces should
+    // be large, and is on its way to the disk while the caller builds the next one.
     bool Write(std::string_view bytes);
     // Flushes the file to the disk and puts it in the target's place; false when anything
     // failed since Create, and then the temporary file is removed. Closing twice is harmless.
