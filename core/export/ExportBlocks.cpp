@@ -1,5 +1,10 @@
 #include "export/ExportBlocks.h"
 
+#include <charconv>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "SuraTable.h"
 
 namespace lumra {
@@ -37,24 +42,44 @@ const std::string& TitleLine(const Corpus& corpus, int sura) {
 
 void AppendNumber(std::string& out, int n) {
     char digits[12];
-    int count = 0;
-    do {
-        digits[count++] = static_cast<char>('0' + n % 10);
-        n /= 10;
-    } while (n > 0 && count < 12);
-    while (count > 0) {
-        out.push_back(digits[--count]);
-    }
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, n).ptr);
 }
 
-// "[sura:verse]": it stands in every block.
-void AppendReference(std::string& out, int position) {
-    const auto p = static_cast<std::int16_t>(position);
+// "[sura:verse]": it stands in every block. The verse is counted from the sura's start, which
+// the writer already knows, rather than searched for position by position.
+void AppendReference(std::string& out, int position, int sura) {
     out.push_back('[');
-    AppendNumber(out, SuraOfPosition(p));
+    AppendNumber(out, sura);
     out.push_back(':');
-    AppendNumber(out, VerseOfPosition(p));
+    AppendNumber(out, position - kSuras.EndPosition[sura - 1] - kSuras.HasOpening[sura]);
     out.push_back(']');
+}
+
+// Where the (non-empty) word next occurs in the text at or after from, as text.find(word,
+// from). The word's first letter is common in running text; looking for its first and last
+// letter together, 16 places at a time, leaves few places to compare.
+std::size_t FindWord(std::string_view text, std::size_t from, std::string_view word) {
+#if defined(__SSE2__)
+    const std::size_t last = word.size() - 1;
+    const __m128i firstLetter = _mm_set1_epi8(word.front());
+    const __m128i lastLetter = _mm_set1_epi8(word.back());
+    for (; from + last + 16 <= text.size(); from += 16) {
+        const auto* at = reinterpret_cast<const __m128i*>(text.data() + from);
+        const __m128i starts = _mm_cmpeq_epi8(_mm_loadu_si128(at), firstLetter);
+        const __m128i ends = _mm_cmpeq_epi8(
+            _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + from + last)),
+            lastLetter);
+        for (auto candidates =
+                 static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(starts, ends)));
+             candidates != 0; candidates &= candidates - 1) {
+            const std::size_t place = from + static_cast<std::size_t>(__builtin_ctz(candidates));
+            if (text.compare(place, word.size(), word) == 0) {
+                return place;
+            }
+        }
+    }
+#endif
+    return text.find(word, from);
 }
 
 } // namespace
@@ -62,7 +87,8 @@ void AppendReference(std::string& out, int position) {
 void AppendEmphasisedRtfText(std::string& out, std::string_view text, std::string_view word) {
     std::size_t scan = 0;
     if (!word.empty()) {
-        for (auto at = text.find(word); at != std::string_view::npos; at = text.find(word, scan)) {
+        for (auto at = FindWord(text, 0, word); at != std::string_view::npos;
+             at = FindWord(text, scan, word)) {
             out.append(kTextPart).append(text, scan, at - scan).append("\\b ").append(word);
             // Past the whole occurrence, so that no part of the word is written twice.
             scan = at + word.size();
@@ -71,10 +97,10 @@ void AppendEmphasisedRtfText(std::string& out, std::string_view text, std::strin
     out.append(kTextPart).append(text, scan).append(kLeft);
 }
 
-void AppendRtfBlock(std::string& out, const ExportSources& sources, int position, bool heading) {
+void AppendRtfBlock(std::string& out, const ExportSources& sources, int position, int sura,
+                    bool heading) {
     const auto& corpus = sources.corpus;
     const auto& t = sources.texts;
-    const int sura = SuraOfPosition(static_cast<std::int16_t>(position));
     if (heading) {
         out.append(kLeft).append(kLeft).append(kCentre).append(kRtfStars, '*');
         out.append(kLeft).append(kLeft).append(kTitle).append(TitleLine(corpus, sura));
@@ -96,7 +122,7 @@ void AppendRtfBlock(std::string& out, const ExportSources& sources, int position
         out.append(kLeft);
     }
     out.append(kReferenceStart);
-    AppendReference(out, position);
+    AppendReference(out, position, sura);
     out.append(sources.inlineReference == 1 ? std::string_view("  ") : kLeft);
     AppendEmphasisedRtfText(out, corpus.verseText[static_cast<std::size_t>(position)], t[68]);
     if ((corpus.HasFootnote(position) && position < kFirstRtfPositionWithoutFootnote) ||
@@ -107,10 +133,10 @@ void AppendRtfBlock(std::string& out, const ExportSources& sources, int position
     }
 }
 
-void AppendTextBlock(std::string& out, const ExportSources& sources, int position, bool heading) {
+void AppendTextBlock(std::string& out, const ExportSources& sources, int position, int sura,
+                     bool heading) {
     const auto& corpus = sources.corpus;
     const auto& t = sources.texts;
-    const int sura = SuraOfPosition(static_cast<std::int16_t>(position));
     if (heading) {
         out.append(kCrLf).append(kTextStars, '*').append(kCrLf).append(kCrLf).append(kCrLf);
         out.append(TitleLine(corpus, sura)).append(kCrLf);
@@ -125,7 +151,7 @@ void AppendTextBlock(std::string& out, const ExportSources& sources, int positio
         AppendReplacingUnderscores(out, corpus.SubtitleOf(position), "\r\n     ");
         out.append(kCrLf).append(kCrLf);
     }
-    AppendReference(out, position);
+    AppendReference(out, position, sura);
     out.append(sources.inlineReference == 1 ? std::string_view("  ") : kCrLf);
     out.append(corpus.verseText[static_cast<std::size_t>(position)]).append(kCrLf);
     if (corpus.HasFootnote(position)) {

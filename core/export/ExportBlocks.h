@@ -25,11 +25,14 @@ inline constexpr std::string_view kRtfClosing = "\\par }\r\n";
 inline constexpr std::string_view kTextBlockEnd = "\r\n";
 inline constexpr std::string_view kTextClosing = "\r\n";
 
-// The block of one position, appended to out. heading: the position starts a sura of the
-// export (its sura differs from that of the position written before it, or it is the first).
-// Appending spares a string per block: a whole-text export has 6346 of them.
-void AppendRtfBlock(std::string& out, const ExportSources& sources, int position, bool heading);
-void AppendTextBlock(std::string& out, const ExportSources& sources, int position, bool heading);
+// The block of one position in its sura (SuraOfPosition), appended to out. heading: the
+// position starts a sura of the export (its sura differs from that of the position written
+// before it, or it is the first). Appending spares a string per block: a whole-text export
+// has 6346 of them.
+void AppendRtfBlock(std::string& out, const ExportSources& sources, int position, int sura,
+                    bool heading);
+void AppendTextBlock(std::string& out, const ExportSources& sources, int position, int sura,
+                     bool heading);
 
 // The verse text part of a rich-text block, appended to out: each occurrence of the word in
 // bold. An empty word has no occurrence.

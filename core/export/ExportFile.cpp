@@ -102,47 +102,50 @@ bool ExportFile::Create(const std::string& path) {
 }
 
 bool ExportFile::Open(int fd) {
-    if (fd < 0) {
-        return false;
-    }
-    file_ = ::fdopen(fd, "wb");
-    if (file_ == nullptr) {
-        ::close(fd);
-        Discard();
-        return false;
-    }
-    // Large enough that a whole-text export takes a handful of writes, not one per 4 kB.
-    buffer_.resize(kBufferBytes);
-    std::setvbuf(file_, buffer_.data(), _IOFBF, buffer_.size());
-    return true;
+    fd_ = fd;
+    written_ = 0;
+    return fd >= 0;
 }
 
 bool ExportFile::Write(std::string_view bytes) {
-    if (file_ == nullptr || failed_) {
+    if (fd_ < 0 || failed_) {
         failed_ = true;
         return false;
     }
-    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
-        failed_ = true;
+    const std::uint64_t start = written_;
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            failed_ = true;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+        written_ += static_cast<std::uint64_t>(n);
     }
-    return !failed_;
+    if (!temporary_.empty()) {
+        // Only starts the writing out, so that the disk works while the next piece is built
+        // and the flush in Close has little left to wait for; a refusal costs nothing here.
+        ::sync_file_range(fd_, static_cast<off_t>(start), static_cast<off_t>(written_ - start),
+                          SYNC_FILE_RANGE_WRITE);
+    }
+    return true;
 }
 
 bool ExportFile::Close() {
-    if (file_ == nullptr) {
+    if (fd_ < 0) {
         return !failed_;
     }
-    if (std::fflush(file_) != 0) {
-        failed_ = true;
-    }
     // A full disk can still show only here, when the blocks are really written.
-    if (!failed_ && !temporary_.empty() && ::fsync(::fileno(file_)) != 0) {
+    if (!failed_ && !temporary_.empty() && ::fsync(fd_) != 0) {
         failed_ = true;
     }
-    if (std::fclose(file_) != 0) {
+    if (::close(fd_) != 0) {
         failed_ = true;
     }
-    file_ = nullptr;
+    fd_ = -1;
     if (!failed_ && !temporary_.empty()) {
         if (::rename(temporary_.c_str(), target_.c_str()) == 0) {
             temporary_.clear();
@@ -156,7 +159,7 @@ bool ExportFile::Close() {
 }
 
 void ExportFile::Abandon() {
-    if (file_ != nullptr) {
+    if (fd_ >= 0) {
         failed_ = true;
         Close();
     }

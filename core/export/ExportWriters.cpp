@@ -10,7 +10,7 @@ namespace lumra {
 
 namespace {
 
-using BlockBuilder = void (*)(std::string&, const ExportSources&, int, bool);
+using BlockBuilder = void (*)(std::string&, const ExportSources&, int, int, bool);
 
 struct DocumentFormat {
     std::string_view opening;
@@ -57,17 +57,23 @@ bool WriteDocument(ExportFile& file, int start, int end, const ExportEnvironment
     bool ok = false;
     try {
         // Blocks are gathered into chunks: one write call per block would cost more than the
-        // blocks themselves.
-        constexpr std::size_t kChunkBytes = 64 * 1024;
+        // blocks themselves, and a chunk written while the next is built keeps the disk busy
+        // (a whole text is about six of them).
+        constexpr std::size_t kChunkBytes = 256 * 1024;
         std::string chunk(format.opening);
         chunk.reserve(kChunkBytes + 4096);
         ok = true;
-        int previousSura = 0; // none yet: the first position always gets its heading
-        for (int p = std::max(start, 1); ok && p <= std::min(end, kPositionCount); ++p) {
-            const int sura = SuraOfPosition(static_cast<std::int16_t>(p));
-            format.block(chunk, env.sources, p, sura != previousSura);
+        const int first = std::max(start, 1);
+        int sura = SuraOfPosition(static_cast<std::int16_t>(first));
+        bool heading = true; // the first position always gets its heading
+        for (int p = first; ok && p <= std::min(end, kPositionCount); ++p) {
+            if (p > kSuras.EndPosition[sura]) {
+                ++sura;
+                heading = true;
+            }
+            format.block(chunk, env.sources, p, sura, heading);
             chunk.append(format.blockEnd);
-            previousSura = sura;
+            heading = false;
             if (chunk.size() >= kChunkBytes) {
                 ok = file.Write(chunk);
                 chunk.clear();

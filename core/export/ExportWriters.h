@@ -20,8 +20,8 @@ struct ExportEnvironment {
 
 // Write positions start..end and the closing of the format into the open file, close it and
 // tell the reader: beep and interface text 88, or on a failed write beep and text 85 (and the
-// target is left as it was). Only the block of the current position is held in memory. True
-// when the whole file was written.
+// target is left as it was). Only a chunk of blocks is held in memory. True when the whole
+// file was written.
 bool WriteRtfExport(ExportFile& file, int start, int end, const ExportEnvironment& env);
 bool WriteTextExport(ExportFile& file, int start, int end, const ExportEnvironment& env);
 

@@ -63,6 +63,32 @@ std::string TextVerse(int position, bool inlineText = true) {
            "\r\n";
 }
 
+// The word is looked for 16 places at a time: an occurrence at any place of a block, across a
+// block's edge, in the short rest after the last block, or of a word longer than a block, is
+// found exactly as a plain search finds it.
+TEST(EmphasisedRtfTextTest, EveryOccurrenceWhereverItFalls) {
+    for (const std::string word : {"m", "mercy", "mm", "a word longer than sixteen places"}) {
+        for (std::size_t before = 0; before < 40; ++before) {
+            const std::string filler = "ym mercmercyym";
+            std::string text;
+            for (std::size_t i = 0; i < before; ++i) {
+                text += filler[i % filler.size()];
+            }
+            text += word + filler.substr(0, before % 7) + word + filler.substr(0, before % 3);
+            std::string expected;
+            std::size_t scan = 0;
+            for (auto at = text.find(word); at != std::string::npos; at = text.find(word, scan)) {
+                expected += kText + text.substr(scan, at - scan) + "\\b " + word;
+                scan = at + word.size();
+            }
+            expected += kText + text.substr(scan) + kPar;
+            std::string out;
+            AppendEmphasisedRtfText(out, text, word);
+            EXPECT_EQ(out, expected) << word << " after " << before;
+        }
+    }
+}
+
 class ExportWritersTest : public ExportFixture {};
 
 TEST_F(ExportWritersTest, OneVerseInBothFormats) {
