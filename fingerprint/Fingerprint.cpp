@@ -1,15 +1,15 @@
 #include "Fingerprint.h"
+#include "ByteCounter.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <array>
-#include <bit>
+#include <atomic>
 #include <cerrno>
 #include <cstdint>
-#include <cstring>
+#include <memory>
 #include <system_error>
 #include <thread>
 #include <utility>
@@ -19,100 +19,15 @@ namespace lumra {
 
 namespace {
 
-// Counts byte values over Rows rows; the row advances with every byte and wraps after the last.
-template <int Rows> class ByteCounter {
-    static_assert(Rows >= 8, "a whole cycle takes at least one 8-byte word");
-
-public:
-    explicit ByteCounter(int firstRow = 0) : row_(firstRow % Rows) {}
-
-    void Add(const unsigned char* bytes, std::size_t count) {
-        // The row lives in a local: a store to a counter could alias a member, which would
-        // reload it for every byte. Whole cycles of Rows bytes need no row arithmetic.
-        int row = row_;
-        std::size_t i = 0;
-        for (; i < count && row != 0; ++i) {
-            ++counts_[static_cast<std::size_t>(row)][bytes[i]];
-            row = row + 1 == Rows ? 0 : row + 1;
-        }
-        for (; i + Rows <= count; i += Rows) {
-            AddCycle(bytes + i);
-        }
-        for (; i < count; ++i) {
-            ++counts_[static_cast<std::size_t>(row)][bytes[i]];
-            row = row + 1 == Rows ? 0 : row + 1;
-        }
-        row_ = row;
-    }
-
-    void Merge(const ByteCounter& other) {
-        for (std::size_t r = 0; r < counts_.size(); ++r) {
-            for (std::size_t b = 0; b < counts_[r].size(); ++b) {
-                counts_[r][b] += other.counts_[r][b];
-            }
-        }
-    }
-
-    // Every non-zero counter, row by row and column by column, in upper-case hexadecimal
-    // without leading zeros or separators.
-    void AppendText(std::string& out) const {
-        for (const auto& row : counts_) {
-            for (const std::uint32_t count : row) {
-                if (count != 0) {
-                    AppendHex(out, count);
-                }
-            }
-        }
-    }
-
-private:
-    // One whole cycle. The first eight bytes come as four 16-bit loads: each yields two
-    // counter indexes as its low and high byte, with no shift, where one word load would need
-    // a copy and a shift per byte, and a byte load per byte would cost as much as the counting.
-    void AddCycle(const unsigned char* bytes) {
-        std::size_t r = 0;
-        if constexpr (std::endian::native == std::endian::little) {
-            // Spelt out: as a loop the compiler keeps a row pointer and a shift.
-            std::uint16_t pairs[4];
-            std::memcpy(pairs, bytes, sizeof pairs);
-            ++counts_[0][pairs[0] & 0xFFu];
-            ++counts_[1][pairs[0] >> 8];
-            ++counts_[2][pairs[1] & 0xFFu];
-            ++counts_[3][pairs[1] >> 8];
-            ++counts_[4][pairs[2] & 0xFFu];
-            ++counts_[5][pairs[2] >> 8];
-            ++counts_[6][pairs[3] & 0xFFu];
-            ++counts_[7][pairs[3] >> 8];
-            r = sizeof pairs;
-        }
-        for (; r < static_cast<std::size_t>(Rows); ++r) {
-            ++counts_[r][bytes[r]];
-        }
-    }
-
-    static void AppendHex(std::string& out, std::uint32_t value) {
-        char digits[8];
-        int length = 0;
-        do {
-            digits[length++] = "0123456789ABCDEF"[value & 0xFu];
-            value >>= 4;
-        } while (value != 0);
-        while (length > 0) {
-            out.push_back(digits[--length]);
-        }
-    }
-
-    std::array<std::array<std::uint32_t, 256>, Rows> counts_{};
-    int row_ = 0;
-};
-
 constexpr int kFirstStageRows = 9;
 using FirstStageCounter = ByteCounter<kFirstStageRows>;
 using SecondStageCounter = ByteCounter<12>;
 
 // Below this many bytes a second thread costs more than it saves.
 constexpr std::size_t kBytesWorthASecondThread = 256 * 1024;
-constexpr std::size_t kChunkBytes = 64 * 1024;
+// Large enough that a call of the wide count pays its setting up many times over, small enough
+// to stay in the cache between the read and the count.
+constexpr std::size_t kChunkBytes = 256 * 1024;
 
 class OpenFile {
 public:
@@ -166,27 +81,99 @@ bool OpenCovered(const std::string& path, CoveredFile& out) {
 // Reads the measured size of each file into the counter, a chunk at a time so that the bytes
 // are counted while still in the cache.
 bool CountFiles(const CoveredFile* first, const CoveredFile* last, FirstStageCounter& counter) {
-    std::vector<unsigned char> chunk(kChunkBytes);
+    std::size_t largest = 0;
+    for (const CoveredFile* f = first; f != last; ++f) {
+        largest = std::max(largest, f->size);
+    }
+    const std::size_t chunkSize = std::min(largest, kChunkBytes);
+    if (chunkSize == 0) {
+        return true;
+    }
+    // Every byte of it is read before it is counted: no need to clear it first.
+    const auto chunk = std::make_unique_for_overwrite<unsigned char[]>(chunkSize);
     for (const CoveredFile* f = first; f != last; ++f) {
         std::size_t left = f->size;
         while (left > 0) {
-            const ssize_t n = ::read(f->file.fd(), chunk.data(), std::min(left, chunk.size()));
+            const ssize_t n = ::read(f->file.fd(), chunk.get(), std::min(left, chunkSize));
             if (n < 0 && errno == EINTR) {
                 continue;
             }
             if (n <= 0) {
                 return false; // shorter than measured: changed while being read
             }
-            counter.Add(chunk.data(), static_cast<std::size_t>(n));
+            counter.Add(chunk.get(), static_cast<std::size_t>(n));
             left -= static_cast<std::size_t>(n);
         }
     }
     return true;
 }
 
-// Counts the files in two halves at once when there is enough to count. The second half's
-// counter starts at the row its first byte falls on, so the sum equals one pass.
-bool CountAll(const std::vector<CoveredFile>& files, FirstStageCounter& counter) {
+// The second half of the files, counted by a thread that is started before the files are
+// opened, so that its start-up overlaps the opening. Without a thread to be had, Started() is
+// false and everything is counted in the calling thread.
+class SecondHalf {
+public:
+    SecondHalf() {
+        try {
+            worker_ = std::thread([this] { Run(); });
+        } catch (const std::system_error&) {
+        }
+    }
+    ~SecondHalf() { Join(); }
+    SecondHalf(const SecondHalf&) = delete;
+    SecondHalf& operator=(const SecondHalf&) = delete;
+
+    bool Started() const { return worker_.joinable(); }
+
+    // Counts [first, last), whose first byte falls on `firstRow`.
+    void Count(const CoveredFile* first, const CoveredFile* last, int firstRow) {
+        first_ = first;
+        last_ = last;
+        counter_ = FirstStageCounter(firstRow);
+        state_.store(kCount);
+        state_.notify_one();
+    }
+
+    // Waits for the count; false if a file could not be read in full.
+    bool Wait() {
+        Join();
+        return ok_;
+    }
+    const FirstStageCounter& Counter() const { return counter_; }
+
+private:
+    static constexpr int kWaiting = 0;
+    static constexpr int kCount = 1;
+    static constexpr int kNothing = 2;
+
+    void Run() {
+        state_.wait(kWaiting);
+        if (state_.load() == kCount) {
+            ok_ = CountFiles(first_, last_, counter_);
+        }
+    }
+    // A thread still waiting is told there is nothing to count.
+    void Join() {
+        if (worker_.joinable()) {
+            int waiting = kWaiting;
+            if (state_.compare_exchange_strong(waiting, kNothing)) {
+                state_.notify_one();
+            }
+            worker_.join();
+        }
+    }
+
+    std::atomic<int> state_{kWaiting};
+    const CoveredFile* first_ = nullptr;
+    const CoveredFile* last_ = nullptr;
+    FirstStageCounter counter_;
+    bool ok_ = false;
+    std::thread worker_; // last: started once the rest is in place
+};
+
+// The file boundary closest to half the bytes, and the bytes before it; no split (the number
+// of files) when there is too little to count for a second thread to pay.
+std::pair<std::size_t, std::size_t> Split(const std::vector<CoveredFile>& files) {
     std::size_t total = 0;
     for (const CoveredFile& f : files) {
         total += f.size;
@@ -194,7 +181,6 @@ bool CountAll(const std::vector<CoveredFile>& files, FirstStageCounter& counter)
     std::size_t split = files.size();
     std::size_t before = 0;
     if (total >= kBytesWorthASecondThread) {
-        // The file boundary closest to half the bytes.
         std::size_t best = total;
         std::size_t sum = 0;
         for (std::size_t k = 0; k <= files.size(); ++k) {
@@ -209,32 +195,13 @@ bool CountAll(const std::vector<CoveredFile>& files, FirstStageCounter& counter)
             }
         }
     }
-    const CoveredFile* begin = files.data();
-    const CoveredFile* end = begin + files.size();
-    if (split == 0 || split == files.size()) {
-        return CountFiles(begin, end, counter);
-    }
-    FirstStageCounter second(static_cast<int>(before % kFirstStageRows));
-    bool secondOk = false;
-    std::thread worker;
-    try {
-        worker = std::thread([&] { secondOk = CountFiles(begin + split, end, second); });
-    } catch (const std::system_error&) {
-        // No thread to be had: one pass in this one.
-        return CountFiles(begin, end, counter);
-    }
-    const bool firstOk = CountFiles(begin, begin + split, counter);
-    worker.join();
-    if (!firstOk || !secondOk) {
-        return false;
-    }
-    counter.Merge(second);
-    return true;
+    return {split, before};
 }
 
 } // namespace
 
 int FirstStageText(const std::string& folder, std::string& out) {
+    SecondHalf second;
     std::vector<CoveredFile> files(kFingerprintFiles.size());
     std::string path;
     for (std::size_t k = 0; k < files.size(); ++k) {
@@ -243,9 +210,23 @@ int FirstStageText(const std::string& folder, std::string& out) {
             return kFingerprintUnreadable;
         }
     }
+    // The two halves at once when there is enough to count. The second half's counter starts
+    // at the row its first byte falls on, so the sum equals one pass.
     FirstStageCounter counter;
-    if (!CountAll(files, counter)) {
-        return kFingerprintUnreadable;
+    const auto [split, before] = Split(files);
+    const CoveredFile* begin = files.data();
+    const CoveredFile* end = begin + files.size();
+    if (split == 0 || split == files.size() || !second.Started()) {
+        if (!CountFiles(begin, end, counter)) {
+            return kFingerprintUnreadable;
+        }
+    } else {
+        second.Count(begin + split, end, static_cast<int>(before % kFirstStageRows));
+        const bool firstOk = CountFiles(begin, begin + split, counter);
+        if (!second.Wait() || !firstOk) {
+            return kFingerprintUnreadable;
+        }
+        counter.Merge(second.Counter());
     }
     std::string text;
     counter.AppendText(text);
