@@ -18,6 +18,7 @@ struct CpuFeatures {
     bool bmi = false; // BMI1, for tzcnt
     bool avx2 = false;
     bool avx512bw = false; // with AVX-512 F, and the system saving the vector registers
+    bool avx512vbmi = false;
     bool avx512vbmi2 = false;
 };
 
@@ -47,6 +48,7 @@ inline CpuFeatures DetectCpuFeatures() {
     f.bmi = (b & bit_BMI) != 0;
     f.avx2 = avx && ymmSaved && (b & bit_AVX2) != 0;
     f.avx512bw = zmmSaved && (b & bit_AVX512F) != 0 && (b & bit_AVX512BW) != 0;
+    f.avx512vbmi = f.avx512bw && (c & bit_AVX512VBMI) != 0;
     f.avx512vbmi2 = f.avx512bw && (c & bit_AVX512VBMI2) != 0;
 #endif
     return f;

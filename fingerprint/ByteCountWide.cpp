@@ -13,6 +13,8 @@
 #include <cstring>
 #include <span>
 
+#include "CpuFeatures.h"
+
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #include <immintrin.h>
 #define LUMRA_WIDE_COUNT 1
@@ -185,9 +187,8 @@ AddSixteenBlocks(const unsigned char* p, CodePair tables, bool secondLetters, Pl
 } // namespace
 
 bool HasWideNineRowCount() {
-    return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
-           __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512vbmi2") &&
-           __builtin_cpu_supports("popcnt");
+    const CpuFeatures& cpu = Cpu();
+    return cpu.avx512bw && cpu.avx512vbmi && cpu.avx512vbmi2 && cpu.popcnt;
 }
 
 __attribute__((target(LUMRA_WIDE_TARGET))) std::size_t CountNineRowsWide(const unsigned char* bytes,

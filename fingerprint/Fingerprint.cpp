@@ -201,8 +201,9 @@ std::pair<std::size_t, std::size_t> Split(const std::vector<CoveredFile>& files)
 } // namespace
 
 int FirstStageText(const std::string& folder, std::string& out) {
-    SecondHalf second;
+    // The files outlive the second half's thread, which reads them.
     std::vector<CoveredFile> files(kFingerprintFiles.size());
+    SecondHalf second;
     std::string path;
     for (std::size_t k = 0; k < files.size(); ++k) {
         path.assign(folder).append(kFingerprintFiles[k]);
