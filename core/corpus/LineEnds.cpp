@@ -193,12 +193,9 @@ std::vector<std::uint32_t> LineEndsBy(std::string_view bytes, LineScan scan) {
 }
 
 std::vector<std::uint32_t> LineEnds(std::string_view bytes) {
-    for (const LineScan scan : {LineScan::Avx512, LineScan::Avx2}) {
-        if (LineScanAvailable(scan)) {
-            return LineEndsBy(bytes, scan);
-        }
-    }
-    return LineEndsBy(bytes, LineScan::Plain);
+    // LineEndsBy falls back to the plain scan by itself.
+    return LineEndsBy(bytes,
+                      LineScanAvailable(LineScan::Avx512) ? LineScan::Avx512 : LineScan::Avx2);
 }
 
 } // namespace lumra

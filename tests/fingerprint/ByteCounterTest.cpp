@@ -13,39 +13,46 @@
 namespace lumra {
 namespace {
 
+// What the bytes of a case are; the number seeds its random bytes.
+enum class Bytes {
+    Random = 0,           // every value
+    OneLetter = 1,        // 'e' throughout
+    TextThenRandom = 2,   // text-like for a third, every value after
+    UnlikeNineBefore = 3, // every byte different from the one nine before it
+    OneBlank = 4,         // ' ' throughout
+    OneHighValue = 5,     // one value above 127 throughout
+};
+
 struct WideCase {
     const char* name;
     std::size_t size;
     std::size_t piece; // bytes handed over at a time, as the reads do
     int firstRow;
-    // 0: every value at random; 1, 4, 5: one value throughout (a letter, the blank, one above
-    // 127); 2: text-like at first, every value after; 3: every byte different from the one nine
-    // before it.
-    int kind;
+    Bytes bytes;
 };
 
 std::vector<unsigned char> Input(const WideCase& c) {
     std::vector<unsigned char> bytes(c.size);
-    std::mt19937 random(static_cast<unsigned>(c.size + c.kind));
+    std::mt19937 random(static_cast<unsigned>(c.size + static_cast<std::size_t>(c.bytes)));
     for (std::size_t i = 0; i < bytes.size(); ++i) {
-        switch (c.kind) {
-        case 0:
+        switch (c.bytes) {
+        case Bytes::Random:
             bytes[i] = static_cast<unsigned char>(random());
             break;
-        case 1:
+        case Bytes::OneLetter:
             bytes[i] = 'e';
             break;
-        case 4:
+        case Bytes::OneBlank:
             bytes[i] = ' ';
             break;
-        case 5:
+        case Bytes::OneHighValue:
             bytes[i] = 0xE4;
             break;
-        case 2:
+        case Bytes::TextThenRandom:
             bytes[i] = static_cast<unsigned char>(i < c.size / 3 ? " eatnrosdil"[random() % 11]
                                                                  : random());
             break;
-        default:
+        case Bytes::UnlikeNineBefore:
             bytes[i] = static_cast<unsigned char>(i * 7 / 9);
             break;
         }
@@ -78,18 +85,19 @@ constexpr std::size_t kMinWide = 63 * 64 + 1; // the fewest bytes counted wide
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, WideCount,
-    ::testing::Values(WideCase{"BelowTheWideMinimum", kMinWide - 1, 1 << 20, 0, 0},
-                      WideCase{"AtTheWideMinimum", kMinWide, 1 << 20, 4, 0},
-                      WideCase{"WholeBlocksAndA64ByteLoad", 63 * 100 + 1, 1 << 20, 8, 3},
-                      WideCase{"TailOfEveryLength", 63 * 100 + 62, 1 << 20, 1, 0},
-                      WideCase{"PiecesLikeReads", 300'000, 65'536, 3, 2},
-                      WideCase{"OddPieces", 200'000, 4'097, 7, 3},
-                      // One value in every lane for longer than 8 and 16 bits can count.
-                      WideCase{"OneLetterOverflowsNoLane", 63 * 255 * 3 + 100, 1 << 20, 5, 1},
-                      WideCase{"OneBlankOverflowsNoLane", 63 * 255 * 3 + 100, 1 << 20, 6, 4},
-                      WideCase{"OneHighValueLeftToTheTable", 63 * 300, 1 << 20, 0, 5},
-                      WideCase{"OneLetterOverflowsNoTotal", 63 * 66'000, 63 * 66'000, 2, 1},
-                      WideCase{"SampleUnlikeTheRest", 500'000, 1 << 20, 2, 2}),
+    ::testing::Values(
+        WideCase{"BelowTheWideMinimum", kMinWide - 1, 1 << 20, 0, Bytes::Random},
+        WideCase{"AtTheWideMinimum", kMinWide, 1 << 20, 4, Bytes::Random},
+        WideCase{"WholeBlocksAndA64ByteLoad", 63 * 100 + 1, 1 << 20, 8, Bytes::UnlikeNineBefore},
+        WideCase{"TailOfEveryLength", 63 * 100 + 62, 1 << 20, 1, Bytes::Random},
+        WideCase{"PiecesLikeReads", 300'000, 65'536, 3, Bytes::TextThenRandom},
+        WideCase{"OddPieces", 200'000, 4'097, 7, Bytes::UnlikeNineBefore},
+        // One value in every lane for longer than 8 and 16 bits can count.
+        WideCase{"OneLetterOverflowsNoLane", 63 * 255 * 3 + 100, 1 << 20, 5, Bytes::OneLetter},
+        WideCase{"OneBlankOverflowsNoLane", 63 * 255 * 3 + 100, 1 << 20, 6, Bytes::OneBlank},
+        WideCase{"OneHighValueLeftToTheTable", 63 * 300, 1 << 20, 0, Bytes::OneHighValue},
+        WideCase{"OneLetterOverflowsNoTotal", 63 * 66'000, 63 * 66'000, 2, Bytes::OneLetter},
+        WideCase{"SampleUnlikeTheRest", 500'000, 1 << 20, 2, Bytes::TextThenRandom}),
     [](const ::testing::TestParamInfo<WideCase>& info) { return std::string(info.param.name); });
 
 } // namespace
