@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstdint>
 #include <memory>
@@ -108,67 +107,38 @@ bool CountFiles(const CoveredFile* first, const CoveredFile* last, FirstStageCou
     return true;
 }
 
-// The second half of the files, counted by a thread that is started before the files are
-// opened, so that its start-up overlaps the opening. Without a thread to be had, Started() is
-// false and everything is counted in the calling thread.
+// The second half of the files, counted by a thread of its own. Without a thread to be had,
+// Start() is false and the caller counts everything itself.
 class SecondHalf {
 public:
-    SecondHalf() {
-        try {
-            worker_ = std::thread([this] { Run(); });
-        } catch (const std::system_error&) {
-        }
-    }
-    ~SecondHalf() { Join(); }
+    explicit SecondHalf(int firstRow) : counter_(firstRow) {}
+    ~SecondHalf() { Wait(); }
     SecondHalf(const SecondHalf&) = delete;
     SecondHalf& operator=(const SecondHalf&) = delete;
 
-    bool Started() const { return worker_.joinable(); }
-
-    // Counts [first, last), whose first byte falls on `firstRow`.
-    void Count(const CoveredFile* first, const CoveredFile* last, int firstRow) {
-        first_ = first;
-        last_ = last;
-        counter_ = FirstStageCounter(firstRow);
-        state_.store(kCount);
-        state_.notify_one();
+    // Counts [first, last), whose first byte falls on the row given at construction.
+    bool Start(const CoveredFile* first, const CoveredFile* last) {
+        try {
+            worker_ = std::thread([this, first, last] { ok_ = CountFiles(first, last, counter_); });
+        } catch (const std::system_error&) {
+            return false;
+        }
+        return true;
     }
 
     // Waits for the count; false if a file could not be read in full.
     bool Wait() {
-        Join();
+        if (worker_.joinable()) {
+            worker_.join();
+        }
         return ok_;
     }
     const FirstStageCounter& Counter() const { return counter_; }
 
 private:
-    static constexpr int kWaiting = 0;
-    static constexpr int kCount = 1;
-    static constexpr int kNothing = 2;
-
-    void Run() {
-        state_.wait(kWaiting);
-        if (state_.load() == kCount) {
-            ok_ = CountFiles(first_, last_, counter_);
-        }
-    }
-    // A thread still waiting is told there is nothing to count.
-    void Join() {
-        if (worker_.joinable()) {
-            int waiting = kWaiting;
-            if (state_.compare_exchange_strong(waiting, kNothing)) {
-                state_.notify_one();
-            }
-            worker_.join();
-        }
-    }
-
-    std::atomic<int> state_{kWaiting};
-    const CoveredFile* first_ = nullptr;
-    const CoveredFile* last_ = nullptr;
     FirstStageCounter counter_;
     bool ok_ = false;
-    std::thread worker_; // last: started once the rest is in place
+    std::thread worker_; // last: joined before the counter goes
 };
 
 // The file boundary closest to half the bytes, and the bytes before it; no split (the number
@@ -201,9 +171,7 @@ std::pair<std::size_t, std::size_t> Split(const std::vector<CoveredFile>& files)
 } // namespace
 
 int FirstStageText(const std::string& folder, std::string& out) {
-    // The files outlive the second half's thread, which reads them.
     std::vector<CoveredFile> files(kFingerprintFiles.size());
-    SecondHalf second;
     std::string path;
     for (std::size_t k = 0; k < files.size(); ++k) {
         path.assign(folder).append(kFingerprintFiles[k]);
@@ -217,12 +185,13 @@ int FirstStageText(const std::string& folder, std::string& out) {
     const auto [split, before] = Split(files);
     const CoveredFile* begin = files.data();
     const CoveredFile* end = begin + files.size();
-    if (split == 0 || split == files.size() || !second.Started()) {
+    // Declared after the files it reads, so that its thread is joined before they close.
+    SecondHalf second(static_cast<int>(before % kFirstStageRows));
+    if (split == 0 || split == files.size() || !second.Start(begin + split, end)) {
         if (!CountFiles(begin, end, counter)) {
             return kFingerprintUnreadable;
         }
     } else {
-        second.Count(begin + split, end, static_cast<int>(before % kFirstStageRows));
         const bool firstOk = CountFiles(begin, begin + split, counter);
         if (!second.Wait() || !firstOk) {
             return kFingerprintUnreadable;
