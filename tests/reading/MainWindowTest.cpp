@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -142,6 +143,45 @@ TEST_F(MainWindowTest, UpAndDownAreLeftToThePane) {
     Press(Qt::Key_Down);
     Press(Qt::Key_Up);
     EXPECT_EQ(Position(), 500);
+    EXPECT_EQ(h.prompt.beeps, 0);
+}
+
+TEST_F(MainWindowTest, TheFocusedBarMovesOnlyAsTheKeyMapSays) {
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    ASSERT_EQ(QApplication::focusWidget(), bar) << "the activation gives the bar the keys";
+    const int from = 500;
+    app->State().topicMarks[from - 7] = 1;
+    app->State().topicMarks[from + 7] = 1;
+    // The position after each key with no modifier; -1: it stays with any modifier but none.
+    const std::pair<Qt::Key, int> keys[] = {
+        {Qt::Key_Left, from - 1},    {Qt::Key_Right, from + 1},
+        {Qt::Key_Up, from - 1},      {Qt::Key_Down, from + 1},
+        {Qt::Key_Home, 1},           {Qt::Key_End, kPositionCount},
+        {Qt::Key_PageUp, from - 19}, {Qt::Key_PageDown, from + 19},
+    };
+    const auto S = Qt::ShiftModifier, C = Qt::ControlModifier, A = Qt::AltModifier;
+    const Qt::KeyboardModifiers modifiers[] = {Qt::NoModifier, S,     C,     A,
+                                               S | C,          S | A, C | A, S | C | A};
+    for (const bool marking : {false, true}) {
+        if ((app->State().markMode == 1) != marking) {
+            form->ToggleMarkMode();
+        }
+        for (const auto& [key, plain] : keys) {
+            for (const auto m : modifiers) {
+                const bool anyModifier = key == Qt::Key_Home || key == Qt::Key_End ||
+                                         key == Qt::Key_PageUp || key == Qt::Key_PageDown;
+                int expected = m == Qt::NoModifier || anyModifier ? plain : from;
+                if (marking && m == C && (key == Qt::Key_Left || key == Qt::Key_Right)) {
+                    expected = key == Qt::Key_Left ? from - 7 : from + 7;
+                }
+                form->RenderPosition(from);
+                QTest::keyClick(bar, key, m);
+                EXPECT_EQ(Position(), expected) << "key " << key << " modifiers " << m.toInt()
+                                                << (marking ? " in marking mode" : "");
+            }
+        }
+    }
     EXPECT_EQ(h.prompt.beeps, 0);
 }
 

@@ -385,7 +385,21 @@ int MainWindow::HScroll1_KeyDown(int key, int shift) {
     if ((key == vk::Up || key == vk::Down) && shift == 0) {
         return HandleMainKey(key == vk::Up ? vk::Left : vk::Right, shift);
     }
-    return key;
+    // The position moves only by the map: what the map passed on (a modified arrow) must not
+    // step the bar by its own keys, which would move it the other way.
+    switch (key) {
+    case vk::Left:
+    case vk::Right:
+    case vk::Up:
+    case vk::Down:
+    case vk::Home:
+    case vk::End:
+    case vk::PageUp:
+    case vk::PageDown:
+        return 0;
+    default:
+        return key;
+    }
 }
 
 int MainWindow::RTB1_KeyDown(int key, int shift) {
