@@ -26,7 +26,9 @@ rm -f "$build"/lumra_*.deb
 (cd "$build" && cpack -G DEB > /dev/null)
 deb=$(ls "$build"/lumra_*.deb)
 deb=$(cd "$(dirname "$deb")" && pwd)/$(basename "$deb")
-dpkg-deb -f "$deb" Depends | grep -q 'qt6-qpa-plugins' || fail "qt6-qpa-plugins is not a dependency"
+for dep in qt6-qpa-plugins qt6-translations-l10n; do
+  dpkg-deb -f "$deb" Depends | grep -q "$dep" || fail "$dep is not a dependency"
+done
 
 echo "-- lintian"
 # Errors and warnings fail; overrides (with their reasons) are in the package.

@@ -2,8 +2,14 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "AppHarness.h"
 #include "platform/Cp1252Qt.h"
@@ -110,6 +116,42 @@ TEST(LanguageSwitch, ChosenInTheSettingsDialogOnOk) {
     });
     app.Main().OpenSettingsDialog();
     EXPECT_EQ(app.State().settings.language, 2);
+}
+
+// What Qt draws itself: a message box's standard buttons (OK, Cancel, Yes) and the Copy item
+// of a text box's context menu, without its shortcut.
+std::vector<std::string> QtOwnTexts() {
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Yes);
+    std::vector<std::string> texts;
+    for (const auto b : {QMessageBox::Ok, QMessageBox::Cancel, QMessageBox::Yes}) {
+        texts.push_back(ToCp1252(box.button(b)->text()));
+    }
+    QLineEdit edit;
+    const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+    for (const QAction* action : menu->actions()) {
+        if (action->text().endsWith(QStringLiteral("\tCtrl+C"))) {
+            texts.push_back(ToCp1252(action->text().section(QLatin1Char('\t'), 0, 0)));
+        }
+    }
+    return texts;
+}
+
+TEST(LanguageSwitch, QtsOwnTextsFollowAndInterfaceTextsWin) {
+    AppHarness h;
+    auto& app = h.StartDefault();
+    const auto ok = [](const char* code) { return SyntheticDataSet::InterfaceText(code, 28); };
+    const std::vector<std::string> english{ok("en"), "Cancel", "&Yes", "&Copy"};
+    EXPECT_EQ(QtOwnTexts(), english);
+    QTest::keyClick(&app.Main(), Qt::Key_L);
+    EXPECT_EQ(QtOwnTexts(), (std::vector<std::string>{ok("sv"), "Avbryt", "&Ja", "&Kopiera"}));
+    h.OnNextModal([](QWidget* d) {
+        d->findChild<QComboBox*>(QStringLiteral("Combo1_0"))->setCurrentIndex(0);
+        QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("Command2")), Qt::LeftButton);
+    });
+    app.Main().OpenSettingsDialog();
+    ASSERT_EQ(app.State().settings.language, 1);
+    EXPECT_EQ(QtOwnTexts(), english);
 }
 
 TEST(LanguageSwitch, AnAlteredDataFileEndsTheProgramSilently) {

@@ -9,6 +9,7 @@
 #include "corpus/LanguageData.h"
 #include "documents/RtfVocabulary.h"
 #include "documents/TextDocuments.h"
+#include "platform/Cp1252Qt.h"
 #include "platform/KelvoLibrary.h"
 #include "search/Topics.h"
 #include "settings/Settings.h"
@@ -151,6 +152,15 @@ bool Application::CheckDataFiles() {
 void Application::LoadTexts() {
     LoadInterfaceTexts(state_.texts,
                        InterfaceTextsPath(state_.programFolder, state_.LanguageCode()));
+    // The standard buttons that have a caption among the interface texts show it.
+    QtTranslations::Captions captions;
+    for (const auto& [source, text] : {std::pair{"OK", 28}, std::pair{"&OK", 28},
+                                       std::pair{"Close", 24}, std::pair{"&Close", 24}}) {
+        if (!state_.texts[text].empty()) {
+            captions.emplace(QString::fromLatin1(source), FromCp1252(state_.texts[text]));
+        }
+    }
+    qtTexts_.Use(state_.LanguageCode(), std::move(captions));
 }
 
 bool Application::LoadCorpusOfLanguage() {
@@ -454,6 +464,21 @@ bool Application::ConfirmClose() {
     ended_ = true;
     endProgram_(0);
     return false;
+}
+
+void Application::EndOnRequest() {
+    if (ended_) {
+        return;
+    }
+    SaveOnRequest();
+    ended_ = true;
+    endProgram_(0);
+}
+
+void Application::SaveOnRequest() {
+    if (state_.startFinished == 1 && !ended_) {
+        SaveSettings(store_, state_.settings);
+    }
 }
 
 } // namespace lumra

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "Prompt.h"
+#include "platform/QtTranslations.h"
 #include "settings/SettingsStore.h"
 #include "state/ReaderState.h"
 #include "toolkit/Form.h"
@@ -62,6 +63,11 @@ public:
     bool Ended() const override { return ended_; }
     // The program end: save the settings, then ask; true when the reader chose to stay.
     bool ConfirmClose() override;
+    // The end that the session or the system asks for (a logout, a signal): the program end
+    // without the question. Before the start-up has finished nothing is saved.
+    void EndOnRequest();
+    // The session's request to save: the settings as the program end saves them.
+    void SaveOnRequest();
 
     const ReaderState& State() const { return state_; }
     SettingsStore& Store() { return store_; }
@@ -92,7 +98,7 @@ public:
     void EndSilently();
     // The data-file check: true when the fingerprint of the data files is the expected one.
     bool CheckDataFiles();
-    // Reads the interface texts of the current language.
+    // Reads the interface texts of the current language, and Qt's own texts follow it.
     void LoadTexts();
     // Reads the corpus of the current language; on failure the data-file error message.
     bool LoadCorpusOfLanguage();
@@ -117,6 +123,7 @@ private:
     ReaderState state_;
     std::unique_ptr<KelvoLibrary> kelvo_;
     std::array<std::unique_ptr<Form>, kWindowRoleCount> windows_;
+    QtTranslations qtTexts_;
     bool ended_ = false;
 };
 
