@@ -126,13 +126,14 @@ wait_clipboard_change() {
   done
   fail "the clipboard did not change"
 }
+# Waits until the program ends and leaves its exit status in $status.
 wait_exit() {
   local deadline=$((SECONDS + 10))
   while [ "$SECONDS" -lt "$deadline" ]; do
-    kill -0 "$app_pid" 2> /dev/null || { wait "$app_pid"; app_pid=; return 0; }
+    kill -0 "$app_pid" 2> /dev/null || { wait "$app_pid"; status=$?; app_pid=; return 0; }
     sleep 0.05
   done
-  fail "the program did not end after Yes"
+  fail "the program did not end after ${1:-Yes}"
 }
 # Value of key in [section] of the settings file (QSettings writes spaces in keys as %20).
 setting() {
@@ -256,5 +257,14 @@ main_title="$(text 1)$(text 45)$(text 100)$(text 49)$(text 100)$(text 36)"
 focus_window "$main_title"
 quit_program
 [ "$(setting G_SET lang)" = 2 ] || fail "lang is '$(setting G_SET lang)', expected 2"
+
+step "third start, X, F2, SIGTERM with the search dialog open: saved without a question, status 0"
+start_program
+keys x F2
+focus_window "$(text 13)"
+kill -TERM "$app_pid"
+wait_exit SIGTERM
+[ "$status" = 0 ] || fail "exit status $status after SIGTERM, expected 0"
+[ "$(setting G_SET vw_fs)" = 11 ] || fail "vw_fs is '$(setting G_SET vw_fs)' after SIGTERM, expected 11"
 
 echo "PASS in ${SECONDS}s"
