@@ -1,5 +1,8 @@
 #include "cli/CommandLine.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include "cli/CliCommands.h"
 #include "cli/CliText.h"
 #include "corpus/LanguageData.h"
@@ -37,30 +40,46 @@ void PrintError(std::ostream& err, std::string_view utf8) {
     err << "lumra: " << utf8 << '\n';
 }
 
+// The output flushed; a failed write is said with its cause, except a closed pipe: whoever
+// closed it wants no more.
+int Flushed(std::ostream& out, std::ostream& err, const CliEnvironment& env, std::uint8_t language,
+            int exitCode) {
+    if (out.flush()) {
+        return exitCode;
+    }
+    const int cause = env.outputError ? env.outputError() : 0;
+    if (cause != EPIPE) {
+        PrintError(err, MessageText(Error(CliMessage::CannotWrite,
+                                          {std::strerror(cause != 0 ? cause : EIO)}),
+                                    language));
+    }
+    return kWriteFailed;
+}
+
 } // namespace
 
 int RunCommandLine(const std::vector<std::string>& args, const CliEnvironment& env,
                    std::ostream& out, std::ostream& err) {
     const ParsedArguments parsed = ParseArguments(args);
-    if (!parsed.error.empty()) {
-        PrintError(err, parsed.error + " (lumra --help)");
-        return kBadArguments;
-    }
     const CliArguments& a = parsed.arguments;
-    if (a.help) {
-        out << kUsage;
-        return out.flush() ? kFound : kWriteFailed;
-    }
-    if (a.version) {
-        out << "lumra " << env.version << '\n';
-        return out.flush() ? kFound : kWriteFailed;
-    }
-
     const Settings settings = LoadSettings(env.store);
     const std::uint8_t language = a.language == "en" ? 1
                                   : a.language == "sv"
                                       ? 2
                                       : ChooseLanguage(settings.language, env.systemLanguageId);
+    if (parsed.error) {
+        PrintError(err, MessageText(parsed.error, language));
+        return kBadArguments;
+    }
+    if (a.help) {
+        out << kUsage;
+        return Flushed(out, err, env, language, kFound);
+    }
+    if (a.version) {
+        out << "lumra " << env.version << '\n';
+        return Flushed(out, err, env, language, kFound);
+    }
+
     // Altered data files end the run before anything is said, as they end the reader.
     if (!env.dataFilesIntact()) {
         return kDataCheckFailed;
@@ -76,14 +95,14 @@ int RunCommandLine(const std::vector<std::string>& args, const CliEnvironment& e
     const CommandResult result = a.command == Subcommand::Show     ? RunShow(a, cliData)
                                  : a.command == Subcommand::Search ? RunSearch(a, cliData)
                                                                    : RunExport(a, cliData);
-    out << PrintedText(result.out, a.crlf);
+    out << PrintedText(result.out, a.crlf, result.utf8);
+    if (result.error) {
+        PrintError(err, MessageText(result.error, language));
+    }
     for (const std::string& notice : result.notices) {
         PrintError(err, Cp1252ToUtf8(OneLine(notice)));
     }
-    if (!out.flush()) {
-        return kWriteFailed;
-    }
-    return result.exitCode;
+    return Flushed(out, err, env, language, result.exitCode);
 }
 
 } // namespace lumra::cli
