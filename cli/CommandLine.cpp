@@ -14,26 +14,29 @@ namespace lumra::cli {
 namespace {
 
 constexpr std::string_view kUsage =
-    "Usage: lumra                       start the reader\n"
+    "Usage: lumra [QT-OPTION...]        start the reader (-platform, -style, -display, ...)\n"
     "       lumra show REF...           print verses as F10 copies them\n"
     "       lumra search QUERY          print the verses a search finds\n"
     "       lumra export FROM TO FILE   write a verse range as the export dialog does\n"
     "\n"
-    "REF is 2:255, 2:255-257, 9 (a whole sura) or 2:0 (an unnumbered opening);\n"
-    "FROM and TO are 2:255 or a whole sura.\n"
+    "REF is 2:255, 2:255-257, 2:255-3:5, 9 (a whole sura) or 2:0 (an unnumbered\n"
+    "opening); FROM and TO are 2:255 or a whole sura.\n"
     "\n"
     "Every subcommand:  --lang en|sv  --crlf  --help  --version\n"
-    "show:    --with-subtitles --with-footnotes --one-line\n"
+    "show:    --with-subtitles --with-footnotes --one-line --json\n"
     "search:  --verse-texts --subtitles --footnotes --match-case --whole-words\n"
     "         --with-subtitles --with-footnotes --one-line --capitals\n"
-    "         --refs --count --limit N\n"
+    "         --refs --count --limit N --json\n"
     "export:  --rtf --text --one-line --replace\n"
     "Each switch has an opposite (--without-subtitles, --without-footnotes, --own-line,\n"
     "--no-verse-texts, --no-subtitles, --no-footnotes, --ignore-case, --no-whole-words,\n"
     "--no-capitals); a switch not given keeps the reader's setting.\n"
+    "--json prints one JSON object a line: sura, verse, position, reference, subtitle,\n"
+    "text, footnote (null where none) and, for search, hits (the fields found in).\n"
     "\n"
     "Exit status: 0 found or written, 1 no hit, 2 bad arguments or reference,\n"
-    "3 the data files failed their check, 4 the file could not be written.\n"
+    "3 the data files failed their check, 4 the output or the file could not be\n"
+    "written, 5 no display to start the reader on.\n"
     "See lumra(1).\n";
 
 void PrintError(std::ostream& err, std::string_view utf8) {
