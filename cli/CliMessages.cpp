@@ -32,7 +32,7 @@ constexpr std::array<Wording, 19> kWordings = {{
      "search tar en enda sökfråga (sätt en fras inom citattecken)"},
     {"export takes FROM, TO and FILE", "export tar FROM, TO och FILE"},
     {"{0}: not a reference (2:255, 2:255-257, 9 or 2:0)",
-     "{0}: ingen hänvisning (2:255, 2:255-257, 9 eller 2:0)"},
+     "{0}: ingen giltig hänvisning (2:255, 2:255-257, 9 eller 2:0)"},
     {"{0}: there are 114 suras", "{0}: det finns 114 suror"},
     {"{0}: sura {1} has {2} verses", "{0}: sura {1} har {2} verser"},
     {"{0}: sura {1} has no unnumbered opening", "{0}: sura {1} har ingen onumrerad inledning"},
