@@ -1,5 +1,6 @@
 #include "cli/CliArguments.h"
 
+#include <algorithm>
 #include <array>
 #include <span>
 #include <string_view>
@@ -40,6 +41,10 @@ bool TakeSwitch(std::string_view word, std::span<const SwitchSpelling> table, Cl
 
 // The switches a subcommand knows, beyond the common options.
 bool TakeCommandSwitch(std::string_view word, CliArguments& a) {
+    if (word == "json" && a.command != Subcommand::Export) {
+        a.json = true;
+        return true;
+    }
     switch (a.command) {
     case Subcommand::Show:
         return word != "capitals" && word != "no-capitals" && TakeSwitch(word, kListSwitches, a);
@@ -94,8 +99,33 @@ std::pair<int, int> OperandCount(Subcommand c) {
     return {0, 0};
 }
 
-std::string_view CommandName(Subcommand c) {
-    return c == Subcommand::Show ? "show" : c == Subcommand::Search ? "search" : "export";
+// The edits (insertion, deletion, change, swap of neighbours) that turn a into b.
+std::size_t EditDistance(std::string_view a, std::string_view b) {
+    std::vector<std::vector<std::size_t>> d(a.size() + 1, std::vector<std::size_t>(b.size() + 1));
+    for (std::size_t i = 0; i <= a.size(); ++i) {
+        for (std::size_t j = 0; j <= b.size(); ++j) {
+            if (i == 0 || j == 0) {
+                d[i][j] = i + j;
+                continue;
+            }
+            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1,
+                                d[i - 1][j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1]) {
+                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+            }
+        }
+    }
+    return d[a.size()][b.size()];
+}
+
+// A first word that names no subcommand, with the subcommand it is a slip of, if any.
+CliError UnknownCommand(std::string_view word) {
+    for (const std::string_view command : {"show", "search", "export"}) {
+        if (word.size() < 40 && EditDistance(word, command) <= 2) {
+            return Error(CliMessage::UnknownCommandNear, {word, command});
+        }
+    }
+    return Error(CliMessage::UnknownCommand, {word});
 }
 
 } // namespace
@@ -103,11 +133,6 @@ std::string_view CommandName(Subcommand c) {
 bool CliArguments::Switch(const std::string& name, bool stored) const {
     const auto it = switches.find(name);
     return it == switches.end() ? stored : it->second;
-}
-
-bool IsCommandLineWord(const std::string& first) {
-    return first == "show" || first == "search" || first == "export" || first == "--help" ||
-           first == "-h" || first == "--version";
 }
 
 ParsedArguments ParseArguments(const std::vector<std::string>& args) {
@@ -121,6 +146,10 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
                     : first == "export" ? Subcommand::Export
                                         : Subcommand::None;
         i = a.command == Subcommand::None ? 0 : 1;
+        if (a.command == Subcommand::None && !first.starts_with('-')) {
+            parsed.error = UnknownCommand(first);
+            return parsed;
+        }
     }
     bool optionsEnd = false;
     for (; i < args.size(); ++i) {
@@ -148,23 +177,23 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
             } else if (i + 1 < args.size()) {
                 value = args[++i];
             } else {
-                parsed.error = std::string(word) + " needs a value";
+                parsed.error = Error(CliMessage::NeedsValue, {word});
                 return parsed;
             }
             if (lang) {
                 if (value != "en" && value != "sv") {
-                    parsed.error = "--lang takes en or sv";
+                    parsed.error = Error(CliMessage::LanguageValue, {value});
                     return parsed;
                 }
-                a.language = value;
+                a.language = value == "en" ? "en" : "sv";
             } else if (const auto n = PositiveNumber(value)) {
                 a.limit = n;
             } else {
-                parsed.error = "--limit takes a number from 1";
+                parsed.error = Error(CliMessage::LimitValue, {value});
                 return parsed;
             }
         } else if (!word.starts_with("--") || !TakeCommandSwitch(word.substr(2), a)) {
-            parsed.error = "unknown option " + std::string(word);
+            parsed.error = Error(CliMessage::UnknownOption, {word});
             return parsed;
         }
     }
@@ -172,16 +201,15 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
         return parsed;
     }
     if (a.command == Subcommand::None) {
-        parsed.error = "a subcommand is needed: show, search or export";
+        parsed.error = Error(CliMessage::SubcommandNeeded);
         return parsed;
     }
     const auto [least, most] = OperandCount(a.command);
     const int n = static_cast<int>(a.operands.size());
     if (n < least || (most >= 0 && n > most)) {
-        parsed.error = std::string(CommandName(a.command)) +
-                       (a.command == Subcommand::Show     ? " needs at least one reference"
-                        : a.command == Subcommand::Search ? " takes one query (quote a phrase)"
-                                                          : " takes FROM, TO and FILE");
+        parsed.error = Error(a.command == Subcommand::Show     ? CliMessage::ShowNeedsReference
+                             : a.command == Subcommand::Search ? CliMessage::SearchTakesOneQuery
+                                                               : CliMessage::ExportTakesThree);
     }
     return parsed;
 }

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/CliMessages.h"
+
 namespace lumra::cli {
 
 enum class Subcommand { None, Show, Search, Export };
@@ -21,6 +23,7 @@ struct CliArguments {
     std::map<std::string, bool> switches;
     bool refs = false;
     bool count = false;
+    bool json = false; // show, search: JSON Lines
     std::optional<int> limit;
     bool richText = true;
     bool replace = false;
@@ -32,14 +35,11 @@ struct CliArguments {
 
 struct ParsedArguments {
     CliArguments arguments;
-    std::string error; // not empty: the arguments are refused (an English line, no text has it)
+    CliError error; // set: the arguments are refused
 };
 
-// args without the program name; args[0] names the subcommand unless it is --help or
-// --version.
+// args without the program name; args[0] names the subcommand unless it is an option (--help,
+// --version); any other first word is refused as an unknown command.
 ParsedArguments ParseArguments(const std::vector<std::string>& args);
-
-// Whether a first argument starts the command line rather than the reader.
-bool IsCommandLineWord(const std::string& first);
 
 } // namespace lumra::cli

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "SuraTable.h"
+#include "cli/JsonLines.h"
 #include "cli/VerseReference.h"
 #include "export/ExportChecks.h"
 #include "export/ExportNames.h"
@@ -59,13 +60,21 @@ CommandResult RunShow(const CliArguments& args, const CliData& data) {
     CommandResult result;
     for (const std::string& reference : args.operands) {
         const ShowRange range = CheckShowReference(reference);
-        if (range.message != 0) {
-            return Refused(kBadArguments, data.texts[range.message]);
+        if (range.error) {
+            result = {};
+            result.exitCode = kBadArguments;
+            result.error = range.error;
+            return result;
         }
         for (int p = range.first; p <= range.last; ++p) {
-            result.out += VerseClipText(data.corpus, viewOptions, p);
+            if (args.json) {
+                AppendJsonLine(result.out, data.corpus, p, nullptr);
+            } else {
+                result.out += VerseClipText(data.corpus, viewOptions, p);
+            }
         }
     }
+    result.utf8 = args.json;
     return result;
 }
 
@@ -105,7 +114,10 @@ CommandResult RunSearch(const CliArguments& args, const CliData& data) {
         if (args.count) {
             continue;
         }
-        if (args.refs) {
+        if (args.json) {
+            AppendJsonLine(result.out, data.corpus, p,
+                           &search.hitFlags[static_cast<std::size_t>(p)]);
+        } else if (args.refs) {
             const auto position = static_cast<std::int16_t>(p);
             result.out += std::to_string(SuraOfPosition(position)) + ":" +
                           std::to_string(VerseOfPosition(position)) + "\r\n";
@@ -113,6 +125,7 @@ CommandResult RunSearch(const CliArguments& args, const CliData& data) {
             AppendVerseListEntry(result.out, data.corpus, p, list);
         }
     }
+    result.utf8 = args.json && !args.count;
     if (args.count) {
         result.out = std::to_string(hits) + "\r\n";
     } else if (hits == 0) {

@@ -29,10 +29,12 @@ struct CliData {
 struct CommandResult {
     int exitCode = kFound;
     std::string out;                  // Windows-1252, CR LF line breaks
+    bool utf8 = false;                // out is UTF-8 already (JSON Lines)
     std::vector<std::string> notices; // Windows-1252 messages for standard error
+    CliError error;                   // the command line's own message, if any
 };
 
-// Each position as F10 copies it, reference after reference.
+// Each position as F10 copies it (or a JSON line), reference after reference.
 CommandResult RunShow(const CliArguments& args, const CliData& data);
 // Every position with a hit in a searched field, in ascending order.
 CommandResult RunSearch(const CliArguments& args, const CliData& data);

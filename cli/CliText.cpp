@@ -4,8 +4,8 @@
 
 namespace lumra::cli {
 
-std::string PrintedText(std::string_view cp1252, bool crlf) {
-    const std::string utf8 = Cp1252ToUtf8(cp1252);
+std::string PrintedText(std::string_view text, bool crlf, bool isUtf8) {
+    const std::string utf8 = isUtf8 ? std::string(text) : Cp1252ToUtf8(text);
     if (crlf) {
         return utf8;
     }

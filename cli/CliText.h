@@ -7,8 +7,9 @@
 
 namespace lumra::cli {
 
-// Windows-1252 text with CR LF line breaks as printed: UTF-8, LF unless crlf is set.
-std::string PrintedText(std::string_view cp1252, bool crlf);
+// Text with CR LF line breaks as printed: UTF-8 (from Windows-1252 unless utf8 is set), LF
+// unless crlf is set.
+std::string PrintedText(std::string_view text, bool crlf, bool utf8 = false);
 
 // A message as one line: its line breaks become blanks.
 std::string OneLine(std::string_view cp1252);

@@ -1,5 +1,8 @@
 #include "cli/CommandLine.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include "cli/CliCommands.h"
 #include "cli/CliText.h"
 #include "corpus/LanguageData.h"
@@ -11,30 +14,49 @@ namespace lumra::cli {
 namespace {
 
 constexpr std::string_view kUsage =
-    "Usage: lumra                       start the reader\n"
+    "Usage: lumra [QT-OPTION...]        start the reader (-platform, -style, -display, ...)\n"
     "       lumra show REF...           print verses as F10 copies them\n"
     "       lumra search QUERY          print the verses a search finds\n"
     "       lumra export FROM TO FILE   write a verse range as the export dialog does\n"
     "\n"
-    "REF is 2:255, 2:255-257, 9 (a whole sura) or 2:0 (an unnumbered opening);\n"
-    "FROM and TO are 2:255 or a whole sura.\n"
+    "REF is 2:255, 2:255-257, 2:255-3:5, 9 (a whole sura) or 2:0 (an unnumbered\n"
+    "opening); FROM and TO are 2:255 or a whole sura.\n"
     "\n"
     "Every subcommand:  --lang en|sv  --crlf  --help  --version\n"
-    "show:    --with-subtitles --with-footnotes --one-line\n"
+    "show:    --with-subtitles --with-footnotes --one-line --json\n"
     "search:  --verse-texts --subtitles --footnotes --match-case --whole-words\n"
     "         --with-subtitles --with-footnotes --one-line --capitals\n"
-    "         --refs --count --limit N\n"
+    "         --refs --count --limit N --json\n"
     "export:  --rtf --text --one-line --replace\n"
     "Each switch has an opposite (--without-subtitles, --without-footnotes, --own-line,\n"
     "--no-verse-texts, --no-subtitles, --no-footnotes, --ignore-case, --no-whole-words,\n"
     "--no-capitals); a switch not given keeps the reader's setting.\n"
+    "--json prints one JSON object a line: sura, verse, position, reference, subtitle,\n"
+    "text, footnote (null where none) and, for search, hits (the fields found in).\n"
     "\n"
     "Exit status: 0 found or written, 1 no hit, 2 bad arguments or reference,\n"
-    "3 the data files failed their check, 4 the file could not be written.\n"
+    "3 the data files failed their check, 4 the output or the file could not be\n"
+    "written, 5 no display to start the reader on.\n"
     "See lumra(1).\n";
 
 void PrintError(std::ostream& err, std::string_view utf8) {
     err << "lumra: " << utf8 << '\n';
+}
+
+// The output flushed; a failed write is said with its cause, except a closed pipe: whoever
+// closed it wants no more.
+int Flushed(std::ostream& out, std::ostream& err, const CliEnvironment& env, std::uint8_t language,
+            int exitCode) {
+    if (out.flush()) {
+        return exitCode;
+    }
+    const int cause = env.outputError ? env.outputError() : 0;
+    if (cause != EPIPE) {
+        PrintError(err, MessageText(Error(CliMessage::CannotWrite,
+                                          {std::strerror(cause != 0 ? cause : EIO)}),
+                                    language));
+    }
+    return kWriteFailed;
 }
 
 } // namespace
@@ -42,25 +64,25 @@ void PrintError(std::ostream& err, std::string_view utf8) {
 int RunCommandLine(const std::vector<std::string>& args, const CliEnvironment& env,
                    std::ostream& out, std::ostream& err) {
     const ParsedArguments parsed = ParseArguments(args);
-    if (!parsed.error.empty()) {
-        PrintError(err, parsed.error + " (lumra --help)");
-        return kBadArguments;
-    }
     const CliArguments& a = parsed.arguments;
-    if (a.help) {
-        out << kUsage;
-        return out.flush() ? kFound : kWriteFailed;
-    }
-    if (a.version) {
-        out << "lumra " << env.version << '\n';
-        return out.flush() ? kFound : kWriteFailed;
-    }
-
     const Settings settings = LoadSettings(env.store);
     const std::uint8_t language = a.language == "en" ? 1
                                   : a.language == "sv"
                                       ? 2
                                       : ChooseLanguage(settings.language, env.systemLanguageId);
+    if (parsed.error) {
+        PrintError(err, MessageText(parsed.error, language));
+        return kBadArguments;
+    }
+    if (a.help) {
+        out << kUsage;
+        return Flushed(out, err, env, language, kFound);
+    }
+    if (a.version) {
+        out << "lumra " << env.version << '\n';
+        return Flushed(out, err, env, language, kFound);
+    }
+
     // Altered data files end the run before anything is said, as they end the reader.
     if (!env.dataFilesIntact()) {
         return kDataCheckFailed;
@@ -76,14 +98,14 @@ int RunCommandLine(const std::vector<std::string>& args, const CliEnvironment& e
     const CommandResult result = a.command == Subcommand::Show     ? RunShow(a, cliData)
                                  : a.command == Subcommand::Search ? RunSearch(a, cliData)
                                                                    : RunExport(a, cliData);
-    out << PrintedText(result.out, a.crlf);
+    out << PrintedText(result.out, a.crlf, result.utf8);
+    if (result.error) {
+        PrintError(err, MessageText(result.error, language));
+    }
     for (const std::string& notice : result.notices) {
         PrintError(err, Cp1252ToUtf8(OneLine(notice)));
     }
-    if (!out.flush()) {
-        return kWriteFailed;
-    }
-    return result.exitCode;
+    return Flushed(out, err, env, language, result.exitCode);
 }
 
 } // namespace lumra::cli

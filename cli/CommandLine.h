@@ -17,6 +17,7 @@ struct CliEnvironment {
     const SettingsStore& store;            // read for the language and the options, never written
     int systemLanguageId = 1033;           // when no language is stored
     std::string_view version;
+    std::function<int()> outputError = {}; // the errno of a failed write to out, 0 if unknown
 };
 
 // args without the program name. Prints to out and err; nothing at all when the data-file

@@ -1,6 +1,7 @@
 #include "cli/SubcommandMain.h"
 
 #include <dlfcn.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <iostream>
@@ -8,9 +9,13 @@
 
 #include "cli/CliArguments.h"
 #include "cli/CommandLine.h"
+#include "cli/OutputBuffer.h"
+#include "cli/ReaderStart.h"
 #include "cli/StoredSettings.h"
 #include "corpus/DataFileCheck.h"
+#include "corpus/LanguageData.h"
 #include "corpus/VscCall.h"
+#include "settings/Settings.h"
 
 namespace lumra::cli {
 
@@ -27,11 +32,26 @@ std::optional<std::string> LibraryFingerprint(const std::string& folder) {
     return vsc != nullptr ? CallVsc(vsc) : std::nullopt;
 }
 
-} // namespace
-
-bool IsSubcommandRun(int argc, char** argv) {
-    return argc >= 2 && IsCommandLineWord(argv[1]);
+// The subcommand with the program folder, the user's stored settings (read only) and the
+// fingerprint library beside the data files.
+int RunSubcommand(const std::vector<std::string>& args, const char* argv0,
+                  std::string_view expectedFingerprint) {
+    const std::string folder = ExecutableFolder(argv0);
+    const StoredSettings store(UserSettingsPath());
+    OutputBuffer output(STDOUT_FILENO);
+    std::ostream out(&output);
+    const CliEnvironment env{
+        folder,
+        [&] { return FingerprintMatches(LibraryFingerprint(folder), expectedFingerprint); },
+        store,
+        UserLanguageIdFromEnvironment(),
+        LUMRA_VERSION,
+        [&] { return output.Error(); },
+    };
+    return RunCommandLine(args, env, out, std::cerr);
 }
+
+} // namespace
 
 std::string ExecutableFolder(const char* argv0) {
     std::error_code error;
@@ -42,18 +62,21 @@ std::string ExecutableFolder(const char* argv0) {
     return exe.parent_path().string() + "/";
 }
 
-int RunSubcommand(int argc, char** argv, std::string_view expectedFingerprint) {
-    const std::string folder = ExecutableFolder(argv[0]);
+std::optional<int> RunWithoutReader(int argc, char** argv, std::string_view expectedFingerprint) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const std::optional<ReaderOptions> reader = ReaderOptionsOf(args);
+    if (!reader) {
+        return RunSubcommand(args, argv[0], expectedFingerprint);
+    }
+    const CliError problem = DisplayProblem(*reader);
+    if (!problem) {
+        return std::nullopt;
+    }
     const StoredSettings store(UserSettingsPath());
-    const CliEnvironment env{
-        folder,
-        [&] { return FingerprintMatches(LibraryFingerprint(folder), expectedFingerprint); },
-        store,
-        UserLanguageIdFromEnvironment(),
-        LUMRA_VERSION,
-    };
-    return RunCommandLine(std::vector<std::string>(argv + 1, argv + argc), env, std::cout,
-                          std::cerr);
+    const std::uint8_t language =
+        ChooseLanguage(LoadSettings(store).language, UserLanguageIdFromEnvironment());
+    std::cerr << "lumra: " << MessageText(problem, language) << '\n';
+    return kNoDisplay;
 }
 
 } // namespace lumra::cli

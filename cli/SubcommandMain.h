@@ -2,20 +2,22 @@
 // The entry of the subcommands in the reader's executable: before any window library is
 // loaded, with nothing but the core.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace lumra::cli {
 
-// Whether the arguments ask for a subcommand (or --help, --version) rather than the reader.
-bool IsSubcommandRun(int argc, char** argv);
+// The exit status of a reader that could not start: no display to open it on.
+inline constexpr int kNoDisplay = 5;
+
+// Runs what needs no window: a subcommand, --help, --version, the refusal of arguments that
+// are neither a subcommand's nor Qt's own options, the "no display" line. nullopt when the
+// reader is to start.
+std::optional<int> RunWithoutReader(int argc, char** argv, std::string_view expectedFingerprint);
 
 // The folder of the running executable (through any link to it), with a trailing separator:
 // the program folder.
 std::string ExecutableFolder(const char* argv0);
-
-// Runs it with the program folder, the user's stored settings (read only) and the
-// fingerprint library beside the data files; returns the exit code.
-int RunSubcommand(int argc, char** argv, std::string_view expectedFingerprint);
 
 } // namespace lumra::cli

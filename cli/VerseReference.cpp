@@ -3,6 +3,8 @@
 #include "SuraTable.h"
 #include "reading/GoToCheck.h"
 
+#include <string>
+
 namespace lumra::cli {
 
 namespace {
@@ -39,24 +41,61 @@ ReferenceBoxes SplitReference(std::string_view reference) {
 }
 
 ShowRange CheckShowReference(std::string_view reference) {
-    const ReferenceBoxes boxes = SplitReference(reference);
-    const int sura = SuraInBox(boxes.sura);
-    if (sura == 0) {
-        return {0, 0, 72};
+    const std::string ref(reference);
+    ShowRange refused;
+    // "S:V" into its position; false (and the reason) when the sura or verse is none.
+    auto position = [&](std::string_view sura, std::string_view verse, int& out) {
+        if (!IsNumber(sura) || !IsNumber(verse)) {
+            refused.error = Error(CliMessage::NotAReference, {ref});
+            return false;
+        }
+        const int s = std::stoi(std::string(sura));
+        const int v = std::stoi(std::string(verse));
+        if (s < 1 || s > kSuraCount) {
+            refused.error = Error(CliMessage::NoSuchSura, {ref});
+        } else if (v == 0 && FirstVerse(s) == 1) {
+            refused.error = Error(CliMessage::NoOpening, {ref, std::to_string(s)});
+        } else if (v > LastVerse(s)) {
+            refused.error = Error(CliMessage::NoSuchVerse,
+                                  {ref, std::to_string(s), std::to_string(LastVerse(s))});
+        } else {
+            out = PositionOf(static_cast<std::int16_t>(s), static_cast<std::int16_t>(v));
+            return true;
+        }
+        return false;
+    };
+    const auto colon = reference.find(':');
+    const std::string_view sura = reference.substr(0, colon);
+    if (colon == std::string_view::npos) {
+        int first = 0;
+        if (!position(sura, "1", first)) {
+            return refused;
+        }
+        const int s = SuraOfPosition(static_cast<std::int16_t>(first));
+        return {PositionOf(static_cast<std::int16_t>(s), static_cast<std::int16_t>(FirstVerse(s))),
+                kSuras.EndPosition[static_cast<std::size_t>(s)],
+                {}};
     }
-    if (boxes.wholeSura) {
-        return {PositionOf(static_cast<std::int16_t>(sura),
-                           static_cast<std::int16_t>(FirstVerse(sura))),
-                kSuras.EndPosition[static_cast<std::size_t>(sura)], 0};
+    std::string_view verse = reference.substr(colon + 1);
+    const auto dash = verse.find('-');
+    std::string_view lastSura = sura;
+    std::string_view lastVerse = verse.substr(0, dash);
+    if (dash != std::string_view::npos) {
+        lastVerse = verse.substr(dash + 1);
+        if (const auto lastColon = lastVerse.find(':'); lastColon != std::string_view::npos) {
+            lastSura = lastVerse.substr(0, lastColon);
+            lastVerse = lastVerse.substr(lastColon + 1);
+        }
+        verse = verse.substr(0, dash);
     }
-    const GoToCheckResult first = CheckGoTo(boxes.sura, boxes.verse);
-    const GoToCheckResult last =
-        boxes.lastVerse.empty() ? first : CheckGoTo(boxes.sura, boxes.lastVerse);
-    if (first.verdict != GoToVerdict::Go || last.verdict != GoToVerdict::Go ||
-        last.position < first.position) {
-        return {0, 0, 73};
+    ShowRange range;
+    if (!position(sura, verse, range.first) || !position(lastSura, lastVerse, range.last)) {
+        return refused;
     }
-    return {first.position, last.position, 0};
+    if (range.last < range.first) {
+        return {0, 0, Error(CliMessage::RangeReversed, {ref})};
+    }
+    return range;
 }
 
 ReferenceBoxes ExportEndBoxes(std::string_view reference, bool rangeEnd) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "cli/CliMessages.h"
+
 namespace lumra::cli {
 
 struct ReferenceBoxes {
@@ -21,10 +23,10 @@ ReferenceBoxes SplitReference(std::string_view reference);
 struct ShowRange {
     int first = 0; // verse positions; 0 when the reference is refused
     int last = 0;
-    int message = 0; // the go-to dialog's interface text for a refused reference
+    CliError error; // why a reference is refused, naming it
 };
 
-// The positions a reference of "show" names, checked as the go-to dialog checks its boxes.
+// The positions a reference of "show" names: 2:255, 2:255-257, 2:255-3:5, 9 or 2:0.
 ShowRange CheckShowReference(std::string_view reference);
 
 // The sura and verse boxes of an export range end: a whole sura starts at its first verse

@@ -2,7 +2,8 @@
 // The export's output file, written in large pieces straight to the file. A file is written
 // under a temporary name in the target's folder and renamed over the target only once every
 // byte has reached the disk, so a failed export leaves the folder as it was: an older file of
-// the name stays byte for byte, and a link of the name is replaced, never written through.
+// the name stays byte for byte, and a link of the name is replaced, never written through
+// (whether a link to a file may be replaced is asked before, as for the file itself).
 // Every failure sticks, so that one test at the end tells whether the whole file was written.
 
 #include <cstdint>

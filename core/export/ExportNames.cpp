@@ -159,9 +159,9 @@ std::optional<std::string> FindExistingFile(const std::string& folderPath,
     namespace fs = std::filesystem;
     std::error_code ec;
     const fs::path folder(folderPath);
-    // Only a regular file is one the reader can lose; a link is judged as a link, never by
-    // what it points to.
-    if (fs::is_regular_file(fs::symlink_status(folder / name, ec))) {
+    // Only a regular file is one the reader can lose, and a link to one reads as that file;
+    // a dangling link or a link to anything else is no file.
+    if (fs::is_regular_file(fs::status(folder / name, ec))) {
         return name;
     }
     fs::directory_iterator it(folder, ec);
@@ -173,7 +173,7 @@ std::optional<std::string> FindExistingFile(const std::string& folderPath,
             return std::nullopt;
         }
         std::error_code statusError;
-        if (!fs::is_regular_file(it->symlink_status(statusError))) {
+        if (!fs::is_regular_file(it->status(statusError))) {
             continue;
         }
         const std::string entry = it->path().filename().string();

@@ -35,7 +35,7 @@ std::string Utf8ToCp1252(std::string_view utf8);
 // letters, the letters a typed name can hold.
 bool SameNameIgnoringCase(std::string_view a, std::string_view b);
 
-// The regular file of the folder (a link does not count, whatever it points to) whose name
+// The regular file of the folder (or link to a regular file; no other link) whose name
 // equals name apart from letter case, the exact name first: the file an export of that name
 // would replace. Names starting with a dot count too: replacing them must be asked as well.
 std::optional<std::string> FindExistingFile(const std::string& folderPath, const std::string& name);

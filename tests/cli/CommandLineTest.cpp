@@ -3,11 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <fcntl.h>
+#include <nlohmann/json.hpp>
 #include <sstream>
+#include <unistd.h>
 
 #include "MemorySettingsStore.h"
 #include "SyntheticDataSet.h"
 #include "cli/CommandLine.h"
+#include "cli/OutputBuffer.h"
 #include "corpus/LanguageData.h"
 #include "export/ExportChecks.h"
 #include "export/ExportNames.h"
@@ -59,11 +64,18 @@ protected:
         std::string err;
     };
     Run Cli(std::vector<std::string> args) {
-        const cli::CliEnvironment env{folder.Path(), [this] { return intact; }, store, 1033, "9.9"};
         std::ostringstream out;
+        Run run = CliTo(out, args, {});
+        run.out = out.str();
+        return run;
+    }
+    // Into out, whose failed writes outputError explains.
+    Run CliTo(std::ostream& out, std::vector<std::string> args, std::function<int()> outputError) {
+        const cli::CliEnvironment env{folder.Path(), [this] { return intact; }, store, 1033,
+                                      "9.9",         std::move(outputError)};
         std::ostringstream err;
         const int code = cli::RunCommandLine(args, env, out, err);
-        return {code, out.str(), err.str()};
+        return {code, "", err.str()};
     }
     const Corpus& CorpusOf(const std::string& code) { return *data[code].corpus.corpus; }
     const InterfaceTexts& TextsOf(const std::string& code) { return data[code].texts; }
@@ -205,9 +217,19 @@ TEST_F(CommandLine, EachFailureHasItsExitCodeAndOneLine) {
         {{"show"}, 2, ""},
         {{"search", "a", "b"}, 2, ""},
         {{"show", "--lang", "de", "1:1"}, 2, ""},
-        {{"show", "1:1", "115"}, 2, ErrorLine("en", 72)},
-        {{"show", "1:0", "--lang", "sv"}, 2, ErrorLine("sv", 73)},
-        {{"show", "2:7-5"}, 2, ErrorLine("en", 73)},
+        {{"show", "1:1", "115"}, 2, "lumra: 115: there are 114 suras\n"},
+        {{"show", "1:0", "--lang", "sv"}, 2, "lumra: 1:0: sura 1 har ingen onumrerad inledning\n"},
+        {{"show", "2:7-5"}, 2, "lumra: 2:7-5: the range ends before it starts\n"},
+        {{"show", "2:7-2:3", "--lang", "sv"},
+         2,
+         "lumra: 2:7-2:3: intervallet slutar innan det b\xC3\xB6rjar\n"},
+        {{"show", "2:300"}, 2, "lumra: 2:300: sura 2 has 286 verses\n"},
+        {{"show", "2:x"}, 2, "lumra: 2:x: not a reference (2:255, 2:255-257, 9 or 2:0)\n"},
+        {{"shw", "2:255"},
+         2,
+         "lumra: unknown command 'shw' (did you mean 'show'?); see lumra --help\n"},
+        {{"frobnicate"}, 2, "lumra: unknown command 'frobnicate'; see lumra --help\n"},
+        {{"--lang", "xx"}, 2, "lumra: --lang xx: the language is en or sv\n"},
         {{"search", ""}, 2, ErrorLine("en", 70)},
         {{"search", " + /"}, 2, ErrorLine("en", 92)},
         {{"search", "nowhere"}, 1, ErrorLine("en", 65)},
@@ -219,7 +241,12 @@ TEST_F(CommandLine, EachFailureHasItsExitCodeAndOneLine) {
          2,
          "lumra: en#83taken.txten#84 (--replace)\n"},
         {{"export", "1", "1", out.Path() + "missing/x"}, 4, ErrorLine("en", 85)},
+        // A link to a file is that file.
+        {{"export", "1", "1", out.Path() + "linked", "--text"},
+         2,
+         "lumra: en#83linked.txten#84 (--replace)\n"},
     };
+    std::filesystem::create_symlink("taken.txt", out.Path() + "linked.txt");
     for (const Case& c : cases) {
         const Run run = Cli(c.args);
         const std::string what = c.args.size() > 1 ? c.args[0] + " " + c.args[1] : c.args[0];
@@ -232,6 +259,10 @@ TEST_F(CommandLine, EachFailureHasItsExitCodeAndOneLine) {
         }
         EXPECT_EQ(run.out, c.code == 1 && run.err.empty() ? "0\n" : "") << what;
     }
+    EXPECT_EQ(test::ReadFile(out.Path() + "taken.txt"), "old");
+    // Replacing the link replaces the link, not the file it points to.
+    EXPECT_EQ(Cli({"export", "1", "1", out.Path() + "linked", "--text", "--replace"}).code, 0);
+    EXPECT_FALSE(std::filesystem::is_symlink(out.Path() + "linked.txt"));
     EXPECT_EQ(test::ReadFile(out.Path() + "taken.txt"), "old");
     EXPECT_EQ(Cli({"--version"}).out, "lumra 9.9\n");
     EXPECT_NE(Cli({"show", "--help"}).out.find("lumra show REF"), std::string::npos);
@@ -246,6 +277,102 @@ TEST_F(CommandLine, EachFailureHasItsExitCodeAndOneLine) {
         EXPECT_EQ(run.out + run.err, "");
     }
     EXPECT_TRUE(store.writes.empty());
+}
+
+// Standard output on a full disk and on a closed pipe, both real descriptors.
+TEST_F(CommandLine, AFailedWriteIsSaidWithItsCauseButAClosedPipeIsNot) {
+    const auto previous = std::signal(SIGPIPE, SIG_IGN);
+    int pipeEnds[2];
+    ASSERT_EQ(pipe(pipeEnds), 0);
+    close(pipeEnds[0]);
+    const int full = open("/dev/full", O_WRONLY | O_CLOEXEC);
+    ASSERT_GE(full, 0);
+    struct Case {
+        std::vector<std::string> args;
+        int fd;
+        std::string err;
+    };
+    const std::string noSpace = "lumra: cannot write the output: No space left on device\n";
+    const std::vector<Case> cases = {
+        {{"--help"}, full, noSpace},
+        {{"--version"}, full, noSpace},
+        {{"show", "2:255"}, full, noSpace},
+        {{"show", "2", "--lang", "sv"},
+         full,
+         "lumra: kan inte skriva utdata: No space left on device\n"},
+        {{"search", "verse", "--count"}, full, noSpace},
+        {{"search", "verse", "--json"}, full, noSpace},
+        {{"show", "2"}, pipeEnds[1], ""},
+    };
+    for (const Case& c : cases) {
+        cli::OutputBuffer buffer(c.fd);
+        std::ostream out(&buffer);
+        const Run run = CliTo(out, c.args, [&buffer] { return buffer.Error(); });
+        EXPECT_EQ(run.code, 4) << c.args[0] << " " << c.fd;
+        EXPECT_EQ(run.err, c.err) << c.args[0] << " " << c.fd;
+    }
+    close(full);
+    close(pipeEnds[1]);
+    std::signal(SIGPIPE, previous);
+}
+
+// Each JSON line holds what the plain output prints of its position, in both languages:
+// subtitles and footnotes where there are any, null elsewhere, and a search's fields.
+TEST_F(CommandLine, JsonLinesCarryThePlainOutputsTexts) {
+    int subtitles = 0;
+    int footnotes = 0;
+    for (const std::string code : {"en", "sv"}) {
+        for (const std::string ref : {"1:7-2:1", "2:40-2:42", "9:127", "114"}) {
+            const Run json = Cli({"show", ref, "--lang", code, "--json"});
+            ASSERT_EQ(json.code, 0) << ref;
+            std::string rebuilt;
+            std::istringstream lines(json.out);
+            for (std::string line; std::getline(lines, line);) {
+                const auto verse = nlohmann::json::parse(line);
+                const int sura = verse["sura"];
+                const int number = verse["verse"];
+                EXPECT_EQ(verse["position"], PositionOf(static_cast<std::int16_t>(sura),
+                                                        static_cast<std::int16_t>(number)));
+                EXPECT_EQ(verse["reference"], std::to_string(sura) + ":" + std::to_string(number));
+                auto indented = [](std::string text, const std::string& indent) {
+                    for (auto at = text.find('\n'); at != std::string::npos;
+                         at = text.find('\n', at + 1)) {
+                        text.insert(at + 1, indent);
+                    }
+                    return indent + text + "\n\n";
+                };
+                if (!verse["subtitle"].is_null()) {
+                    rebuilt += indented(verse["subtitle"], "     ");
+                    ++subtitles;
+                }
+                rebuilt += "[" + verse["reference"].get<std::string>() + "]\n" +
+                           verse["text"].get<std::string>() + "\n\n";
+                if (!verse["footnote"].is_null()) {
+                    rebuilt += indented(verse["footnote"], "   ");
+                    ++footnotes;
+                }
+            }
+            EXPECT_EQ(rebuilt, Cli({"show", ref, "--lang", code, "--own-line", "--with-subtitles",
+                                    "--with-footnotes"})
+                                   .out)
+                << code << " " << ref;
+        }
+        const std::vector<std::string> search = {"search", "note",        "--lang",
+                                                 code,     "--footnotes", "--no-verse-texts"};
+        std::vector<std::string> args = search;
+        args.push_back("--json");
+        std::string refs;
+        std::istringstream lines(Cli(args).out);
+        for (std::string line; std::getline(lines, line);) {
+            const auto verse = nlohmann::json::parse(line);
+            EXPECT_EQ(verse["hits"], nlohmann::json::array({"footnote"}));
+            refs += verse["reference"].get<std::string>() + "\n";
+        }
+        args.back() = "--refs";
+        EXPECT_EQ(refs, Cli(args).out) << code;
+    }
+    EXPECT_GT(subtitles, 0);
+    EXPECT_GT(footnotes, 0);
 }
 
 } // namespace

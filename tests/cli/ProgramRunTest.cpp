@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 
 #include "ProgramCopy.h"
 
@@ -38,6 +39,54 @@ TEST_F(ProgramRun, SubcommandsRunWithoutADisplayAndWriteNoSettings) {
     EXPECT_NE(swedish.output, Run("show 1:1 --lang en").output);
     EXPECT_EQ(test::ReadFile(ini), "[G_SET]\nlang=2\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(home / ".config" / "Lumra"), {}), 1);
+}
+
+// Words that are neither a subcommand's nor Qt's end the run at once; Qt's own options and no
+// argument at all start the reader, which without a display says so in one line.
+TEST_F(ProgramRun, OnlyQtsOwnOptionsStartTheReaderAndNoDisplayIsSaid) {
+    const std::string noDisplay =
+        "lumra: no display to open the reader on (DISPLAY and WAYLAND_DISPLAY are not set); "
+        "show, search and export work without one\n";
+    struct Case {
+        std::string environment; // before Run's own
+        std::string args;
+        int code;
+        std::string output; // empty: ends with the line of a window system that did not start
+    };
+    const std::vector<Case> cases = {
+        {"", "frobnicate", 2, "lumra: unknown command 'frobnicate'; see lumra --help\n"},
+        {"", "shw 2:255", 2,
+         "lumra: unknown command 'shw' (did you mean 'show'?); see lumra --help\n"},
+        {"", "--bogus", 2, "lumra: unknown option '--bogus'; see lumra --help\n"},
+        {"", "-h2", 2, "lumra: unknown option '-h2'; see lumra --help\n"},
+        {"", "-style fusion stray", 2, "lumra: unknown option '-style'; see lumra --help\n"},
+        {"", "", 5, noDisplay},
+        {"", "-platform xcb -reverse --style=fusion -qwindowgeometry 90x90", 5, noDisplay},
+        {"DISPLAY=:4711", "-stylesheet x.qss", 5,
+         "lumra: no display to open the reader on (DISPLAY=:4711 cannot be reached); show, "
+         "search and export work without one\n"},
+        // A platform that fails inside Qt ends the same way, not by an abort.
+        {"", "-platform none", 5, ""},
+    };
+    for (const Case& c : cases) {
+        const Result run = RunProgram("-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " +
+                                          c.environment + " XDG_CONFIG_HOME= LANG=C",
+                                      c.args, 20);
+        EXPECT_EQ(run.code, c.code) << c.args;
+        if (c.output.empty()) {
+            EXPECT_TRUE(run.output.ends_with("(the window system did not start); show, search "
+                                             "and export work without one\n"))
+                << run.output;
+        } else {
+            EXPECT_EQ(run.output, c.output) << c.args;
+        }
+    }
+    fs::create_directories(home / ".config" / "Lumra");
+    test::WriteFile((home / ".config" / "Lumra" / "ZOR.ini").string(), "[G_SET]\nlang=2\n");
+    EXPECT_EQ(Run("").output,
+              "lumra: ingen sk\xC3\xA4rm att \xC3\xB6ppna l\xC3\xA4saren p\xC3\xA5 (DISPLAY och "
+              "WAYLAND_DISPLAY \xC3\xA4r inte satta); show, search och export fungerar utan "
+              "sk\xC3\xA4rm\n");
 }
 
 TEST_F(ProgramRun, AlteredDataEndsASubcommandWithoutAWord) {

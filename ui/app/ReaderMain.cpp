@@ -3,9 +3,11 @@
 
 #include <QApplication>
 #include <QSessionManager>
+#include <cstdio>
 #include <cstdlib>
 
 #include "app/Application.h"
+#include "cli/SubcommandMain.h"
 #include "lumra/ExpectedFingerprint.h"
 #include "platform/EndSignals.h"
 #include "platform/QtPrompt.h"
@@ -13,9 +15,29 @@
 #include "platform/SystemLanguage.h"
 #include "windows/MainWindow.h"
 
+namespace {
+
+// Qt ends a run whose platform plugin cannot start with a fatal message and an abort. The
+// executable has looked for a display already; whatever else fails ends as a missing display
+// does, in one line and with its status.
+void PlatformStartMessage(QtMsgType type, const QMessageLogContext& context,
+                          const QString& message) {
+    if (type == QtFatalMsg) {
+        std::fputs("lumra: no display to open the reader on (the window system did not start); "
+                   "show, search and export work without one\n",
+                   stderr);
+        std::_Exit(lumra::cli::kNoDisplay);
+    }
+    std::fprintf(stderr, "%s\n", qUtf8Printable(qFormatLogMessage(type, context, message)));
+}
+
+} // namespace
+
 extern "C" __attribute__((visibility("default"))) int LumraReaderMain(int argc, char* argv[]) {
     lumra::EndSignals endSignals; // before Qt starts any thread
+    qInstallMessageHandler(PlatformStartMessage);
     QApplication qtApp(argc, argv);
+    qInstallMessageHandler(nullptr);
     QApplication::setApplicationName(QStringLiteral("Lumra"));
     QApplication::setQuitOnLastWindowClosed(false);
 

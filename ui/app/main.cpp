@@ -1,6 +1,7 @@
 // The program's entry: a subcommand runs on the core alone, before any window library is
 // loaded; the reader and its windows live in a module beside the executable that is loaded
-// only to start the reader, so that a subcommand never pays for loading them.
+// only to start the reader, so that a subcommand never pays for loading them. Arguments that
+// are neither a subcommand's nor Qt's own, and a missing display, end the run here as well.
 
 #include <dlfcn.h>
 
@@ -11,8 +12,8 @@
 #include "lumra/ExpectedFingerprint.h"
 
 int main(int argc, char* argv[]) {
-    if (lumra::cli::IsSubcommandRun(argc, argv)) {
-        return lumra::cli::RunSubcommand(argc, argv, lumra::kExpectedFingerprint);
+    if (const auto ended = lumra::cli::RunWithoutReader(argc, argv, lumra::kExpectedFingerprint)) {
+        return *ended;
     }
     const std::string module = lumra::cli::ExecutableFolder(argv[0]) + "liblumra_reader.so";
     void* reader = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
