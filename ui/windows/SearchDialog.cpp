@@ -39,18 +39,6 @@ constexpr DesignControl kControls[] = {
 };
 constexpr DesignWindow kDesign{420, 396, kControls};
 
-// On the window colour with white text. The palette, not a style sheet, keeps the box's mark
-// drawn as usual, on white; a disabled caption is grey but legible.
-void PaintCheckBox(QCheckBox& box, const QColor& colour) {
-    box.setAutoFillBackground(true);
-    box.setBackgroundRole(QPalette::Window);
-    QPalette p = box.palette();
-    p.setColor(QPalette::Window, colour);
-    p.setColor(QPalette::WindowText, Qt::white);
-    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0xA0, 0xA0, 0xA0));
-    box.setPalette(p);
-}
-
 std::uint8_t Value(const QCheckBox* box) {
     return box->isChecked() ? 1 : 0;
 }
@@ -190,10 +178,10 @@ void SearchDialog::ApplyColours() {
                        "color: #FFFFFF; }")
             .arg(c));
     for (QCheckBox* box : {Check1, Check2, Check3, Check4, Check5, Check6}) {
-        PaintCheckBox(*box, colour);
+        PaintIndicatorOnWindow(*box);
     }
     for (QCheckBox* box : Check7) {
-        PaintCheckBox(*box, colour);
+        PaintIndicatorOnWindow(*box);
     }
     Command1->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; }").arg(c));
     PaintField(*Combo1, "QComboBox");

@@ -227,7 +227,7 @@ void SettingsDialog::ApplyColours() {
         PaintOnWindow(*Label1[i], green);
     }
     for (QCheckBox* box : Check1) {
-        PaintOnWindow(*box, green);
+        PaintIndicatorOnWindow(*box);
     }
     PaintField(*Combo1, "QComboBox");
     for (QFrame* line : Line1) {

@@ -116,7 +116,7 @@ void TopicsDialog::ApplyColours() {
     const QColor colour = ToQColor(host_.State().settings.colour);
     PaintWindow(*this, colour);
     for (QCheckBox* box : Check1) {
-        PaintOnWindow(*box, colour);
+        PaintIndicatorOnWindow(*box);
     }
     PaintField(*Text1, "QLineEdit");
     PaintField(*File1, "QListWidget");
