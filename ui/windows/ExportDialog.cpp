@@ -1,5 +1,6 @@
 #include "windows/ExportDialog.h"
 #include "toolkit/AccessibleNames.h"
+#include "toolkit/Chooser.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -60,7 +61,7 @@ ExportDialog::ExportDialog(WindowHost& host) : host_(host) {
                    Qt::CustomizeWindowHint);
 
     Label7 = MakeLabel(this, "Label7", "39");
-    Drive1 = MakeControl<QComboBox>(this, "Drive1");
+    Drive1 = MakeControl<Chooser>(this, "Drive1");
     Dir1 = new FolderList(this, QStringLiteral("Dir1"));
     Label8 = MakeLabel(this, "Label8", "40");
     Text5 = MakeTextBox(this, "Text5", "46");
@@ -100,6 +101,21 @@ ExportDialog::ExportDialog(WindowHost& host) : host_(host) {
     for (QLineEdit* box : {Text1, Text2, Text3, Text4}) {
         box->setAlignment(Qt::AlignRight);
     }
+
+    // The range boxes after their column's heading: "From: Sura", "To: Verse".
+    const std::pair<QLabel*, QWidget*> buddies[] = {{Label7, Drive1}, {Label8, Text5},
+                                                    {Label4, Text1},  {Label3, Text2},
+                                                    {Label6, Text3},  {Label5, Text4}};
+    for (const auto& [label, control] : buddies) {
+        label->setBuddy(control);
+    }
+    NameByText(*Dir1, 39);
+    NameInGroup(*Text1, 41);
+    NameInGroup(*Text2, 41);
+    NameInGroup(*Text3, 42);
+    NameInGroup(*Text4, 42);
+    NameInGroup(*Option1[0], 112);
+    NameInGroup(*Option1[1], 112);
 
     PlaceControls();
     setTabOrder(Text1, Text2);
@@ -152,7 +168,7 @@ void ExportDialog::RefreshCaptions() {
     Label10->setText(FromCp1252(t[112]));
     Option1[0]->setText(FromCp1252(t[113]));
     Option1[1]->setText(FromCp1252(t[114]));
-    NameControlsFromCaptions(*this);
+    NameControlsFromCaptions(*this, host_.State().texts);
 }
 
 void ExportDialog::ApplyColours() {

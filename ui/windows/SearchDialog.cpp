@@ -1,5 +1,6 @@
 #include "windows/SearchDialog.h"
 #include "toolkit/AccessibleNames.h"
+#include "toolkit/Chooser.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -75,8 +76,10 @@ SearchDialog::SearchDialog(WindowHost& host) : host_(host) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     Label1 = MakeLabel(this, "Label1", "14");
-    Combo1 = MakeControl<QComboBox>(this, "Combo1");
+    Combo1 = MakeControl<Chooser>(this, "Combo1");
+    Label1->setBuddy(Combo1);
     Combo1->setEditable(true);
+    NameByText(*Combo1->lineEdit(), 14);
     // The query is exactly what was typed: no completion, no items added by Enter.
     Combo1->setCompleter(nullptr);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
@@ -214,7 +217,7 @@ void SearchDialog::RefreshCaptions() {
     for (std::size_t i = 0; i < Check7.size(); ++i) {
         Check7[i]->setText(text(kListTexts[i]));
     }
-    NameControlsFromCaptions(*this);
+    NameControlsFromCaptions(*this, host_.State().texts);
 }
 
 void SearchDialog::SelectAllText() {

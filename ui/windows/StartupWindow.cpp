@@ -68,7 +68,7 @@ void StartupWindow::RefreshCaptions() {
     CentreLabel(Label2);
     CentreLabel(Label4);
     FitAttribution();
-    NameControlsFromCaptions(*this);
+    NameControlsFromCaptions(*this, host_.State().texts);
 }
 
 void StartupWindow::FitAttribution() {
