@@ -178,12 +178,20 @@ esac
 step "what a screen reader hears of the main window at 1:1"
 # The window's title, the verse in the pane, the sura's verse count in its fact label.
 heard "$main_title" "${verse1:0:40}" $'label\t7\t'
+# Roles and names: the window a frame, the bar, the pane and the chooser by their captions.
+main_heard() {
+  heard $'frame\t'"$main_title" $'scroll bar\t'"$(text 27)"$'\t' $'\t'"$(text 109)"$'\t' \
+    $'combo box\t'"$(text 26)"$'\t' $'push button\t'"$(text 115)"$'\t'
+}
+main_heard
 
 step "F2, a search in list mode, F10 in the verse list"
 query=praise
 keys F2
 focus_window "$(text 13)"
 typed "$query"
+step "the search dialog: a dialog, its query box named by its caption, not by what was typed"
+heard $'dialog\t'"$(text 13)" $'combo box\t'"$(text 14)"$'\t'
 # Tab order of the dialog: query box, then five option boxes, then "list all hits".
 keys Tab Tab Tab Tab Tab Tab space Return
 # Verse texts are line n = position n; the search ignores case by default.
@@ -203,6 +211,18 @@ keys Escape
 focus_window "$(text 13)"
 keys Escape
 focus_window "$main_title"
+
+step "F5: the settings dialog's sliders and boxes by their captions"
+settings_heard() {
+  keys F5
+  focus_window "$(text 54)"
+  heard $'dialog\t'"$(text 54)" $'scroll bar\t'"$(text 55)"$'\t' $'scroll bar\t'"$(text 57)"$'\t' \
+    $'scroll bar\t'"$(text 111)"$'\t' $'check box\t'"$(text 104): $(text 107)"$'\t' \
+    $'check box\t'"$(text 109): $(text 107)"$'\t'
+  keys Escape
+  focus_window "$main_title"
+}
+settings_heard
 
 step "Z twice, Esc, Yes: the settings are saved"
 keys z z
@@ -255,6 +275,9 @@ keys l
 texts=sv
 main_title="$(text 1)$(text 45)$(text 100)$(text 49)$(text 100)$(text 36)"
 focus_window "$main_title"
+step "in Swedish, a screen reader hears the Swedish captions"
+main_heard
+settings_heard
 quit_program
 [ "$(setting G_SET lang)" = 2 ] || fail "lang is '$(setting G_SET lang)', expected 2"
 

@@ -17,8 +17,8 @@
 
 #include "AppHarness.h"
 #include "settings/Settings.h"
-#include "windows/ExportDialog.h"
 #include "toolkit/FolderList.h"
+#include "windows/ExportDialog.h"
 #include "windows/MainWindow.h"
 
 namespace lumra {
@@ -422,8 +422,11 @@ TEST_F(ExportDialogTest, ColoursFollowTheWindowColour) {
     dialog->ApplyColours();
     auto pixel = [](QWidget* w, QPoint at) { return w->grab().toImage().pixelColor(at); };
     EXPECT_EQ(pixel(dialog, {300, 280}), QColor(10, 20, 150));
+    // As the window shows them: a check box's background is the window's own.
     for (const char* name : {"Label1", "Label7", "Label10", "Check1", "Option1_1"}) {
-        EXPECT_EQ(pixel(Find<QWidget>(dialog, name), {1, 1}), QColor(10, 20, 150)) << name;
+        EXPECT_EQ(pixel(dialog, Find<QWidget>(dialog, name)->mapTo(dialog, QPoint(1, 1))),
+                  QColor(10, 20, 150))
+            << name;
     }
     EXPECT_EQ(pixel(Find<QWidget>(dialog, "Label9"), {1, 1}), QColor(119, 0, 0));
     for (const char* name : {"Text1", "Text5"}) {

@@ -13,6 +13,7 @@
 #include "platform/KelvoLibrary.h"
 #include "search/Topics.h"
 #include "settings/Settings.h"
+#include "toolkit/AccessibleNames.h"
 #include "windows/AppendixWindow.h"
 #include "windows/ExportDialog.h"
 #include "windows/FootnoteWindow.h"
@@ -85,6 +86,7 @@ Application::Application(ApplicationConfig config, SettingsStore& store, Prompt&
                          std::function<void(int)> endProgram)
     : config_(std::move(config)), store_(store), prompt_(prompt),
       endProgram_(std::move(endProgram)) {
+    InstallWindowRoles();
     if (config_.kelvoPath.isEmpty()) {
         config_.kelvoPath =
             QString::fromStdString(config_.programFolder) + QStringLiteral("libkelvo.so");

@@ -28,6 +28,22 @@ inline void PaintOnWindow(QWidget& control, const QColor& colour) {
         QStringLiteral("background-color: %1; color: #FFFFFF;").arg(colour.name(QColor::HexRgb)));
 }
 
+// A check or option box on the window colour: its caption white on the window, which shows
+// through, while its indicator keeps a white base, a black mark and a black border (the style
+// draws the border from the box's own window role, the base from its base role), so that it
+// stands out on every window colour.
+inline void PaintIndicatorOnWindow(QWidget& box) {
+    box.setStyleSheet(QString());
+    box.setAutoFillBackground(false);
+    QPalette p = box.palette();
+    p.setColor(QPalette::Window, Qt::black);
+    p.setColor(QPalette::Base, Qt::white);
+    p.setColor(QPalette::Text, Qt::black);
+    p.setColor(QPalette::WindowText, Qt::white);
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0xA0, 0xA0, 0xA0));
+    box.setPalette(p);
+}
+
 // A text or combo box: field grey, black text.
 inline void PaintField(QWidget& control, const char* widgetClass) {
     control.setStyleSheet(QStringLiteral("%1 { background-color: #D0D0D0; color: #000000; }")

@@ -7,6 +7,7 @@
 #include "platform/Clipboard.h"
 #include "platform/Cp1252Qt.h"
 #include "toolkit/AccessibleNames.h"
+#include "toolkit/Chooser.h"
 #include "toolkit/Controls.h"
 #include "toolkit/RichTextBox.h"
 #include "toolkit/VirtualKeys.h"
@@ -29,7 +30,8 @@ constexpr int kLastItem = 40;
 
 AppendixWindow::AppendixWindow(WindowHost& host) : TextWindow("Form5", kDesign), host_(host) {
     setWindowTitle(QStringLiteral("29"));
-    Combo1 = MakeControl<QComboBox>(this, "Combo1");
+    Combo1 = MakeControl<Chooser>(this, "Combo1");
+    NameByText(*Combo1, 29);
     Combo1->setMaxVisibleItems(20);
     RTB1[0] = AddPane("RTB1_0");
     RTB1[1] = AddPane("RTB1_1");
@@ -52,7 +54,7 @@ void AppendixWindow::RefreshCaptions() {
     const auto& t = host_.State().texts;
     setWindowTitle(FromCp1252(t[29]));
     SetCloseCaption(FromCp1252(t[24]));
-    NameControlsFromCaptions(*this);
+    NameControlsFromCaptions(*this, host_.State().texts);
 }
 
 void AppendixWindow::FillAppendixChooser() {

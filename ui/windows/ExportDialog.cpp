@@ -1,5 +1,6 @@
 #include "windows/ExportDialog.h"
 #include "toolkit/AccessibleNames.h"
+#include "toolkit/Chooser.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -22,26 +23,27 @@
 #include "toolkit/DesignTable.h"
 #include "toolkit/FolderList.h"
 #include "toolkit/VirtualKeys.h"
+#include "toolkit/WindowPaint.h"
 #include "windows/FixedDialog.h"
 
 namespace lumra {
 
 namespace {
 
-// Every control keeps its font (0).
+// Every control in the font size of the other windows, whatever the system font.
 constexpr DesignControl kControls[] = {
-    {"Label7", 8, 8, 224, 18, 0},        {"Drive1", 8, 28, 224, 24, 0},
-    {"Dir1", 8, 56, 224, 182, 0},        {"Label8", 8, 244, 224, 18, 0},
-    {"Text5", 8, 264, 224, 24, 0},       {"Label1", 248, 8, 148, 18, 0},
-    {"Label2", 404, 8, 148, 18, 0},      {"Label4", 248, 30, 48, 24, 0},
-    {"Text1", 298, 30, 48, 24, 0},       {"Label3", 248, 58, 48, 24, 0},
-    {"Text2", 298, 58, 48, 24, 0},       {"Label11", 350, 58, 50, 24, 0},
-    {"Label6", 404, 30, 48, 24, 0},      {"Text3", 454, 30, 48, 24, 0},
-    {"Label5", 404, 58, 48, 24, 0},      {"Text4", 454, 58, 48, 24, 0},
-    {"Label12", 506, 58, 50, 24, 0},     {"Label9", 248, 92, 304, 58, 0},
-    {"Check1", 248, 158, 304, 22, 0},    {"Label10", 248, 188, 304, 18, 0},
-    {"Option1_0", 264, 208, 288, 22, 0}, {"Option1_1", 264, 230, 288, 22, 0},
-    {"Command1", 352, 262, 96, 28, 0},   {"Command2", 456, 262, 96, 28, 0},
+    {"Label7", 8, 8, 224, 18, 10},        {"Drive1", 8, 28, 224, 24, 10},
+    {"Dir1", 8, 56, 224, 182, 10},        {"Label8", 8, 244, 224, 18, 10},
+    {"Text5", 8, 264, 224, 24, 10},       {"Label1", 248, 8, 148, 18, 10},
+    {"Label2", 404, 8, 148, 18, 10},      {"Label4", 248, 30, 48, 24, 10},
+    {"Text1", 298, 30, 48, 24, 10},       {"Label3", 248, 58, 48, 24, 10},
+    {"Text2", 298, 58, 48, 24, 10},       {"Label11", 350, 58, 50, 24, 10},
+    {"Label6", 404, 30, 48, 24, 10},      {"Text3", 454, 30, 48, 24, 10},
+    {"Label5", 404, 58, 48, 24, 10},      {"Text4", 454, 58, 48, 24, 10},
+    {"Label12", 506, 58, 50, 24, 10},     {"Label9", 248, 92, 304, 58, 10},
+    {"Check1", 248, 158, 304, 22, 10},    {"Label10", 248, 188, 304, 18, 10},
+    {"Option1_0", 264, 208, 288, 22, 10}, {"Option1_1", 264, 230, 288, 22, 10},
+    {"Command1", 352, 262, 96, 28, 10},   {"Command2", 456, 262, 96, 28, 10},
 };
 constexpr DesignWindow kDesign{560, 298, kControls};
 
@@ -59,7 +61,7 @@ ExportDialog::ExportDialog(WindowHost& host) : host_(host) {
                    Qt::CustomizeWindowHint);
 
     Label7 = MakeLabel(this, "Label7", "39");
-    Drive1 = MakeControl<QComboBox>(this, "Drive1");
+    Drive1 = MakeControl<Chooser>(this, "Drive1");
     Dir1 = new FolderList(this, QStringLiteral("Dir1"));
     Label8 = MakeLabel(this, "Label8", "40");
     Text5 = MakeTextBox(this, "Text5", "46");
@@ -99,6 +101,21 @@ ExportDialog::ExportDialog(WindowHost& host) : host_(host) {
     for (QLineEdit* box : {Text1, Text2, Text3, Text4}) {
         box->setAlignment(Qt::AlignRight);
     }
+
+    // The range boxes after their column's heading: "From: Sura", "To: Verse".
+    const std::pair<QLabel*, QWidget*> buddies[] = {{Label7, Drive1}, {Label8, Text5},
+                                                    {Label4, Text1},  {Label3, Text2},
+                                                    {Label6, Text3},  {Label5, Text4}};
+    for (const auto& [label, control] : buddies) {
+        label->setBuddy(control);
+    }
+    NameByText(*Dir1, 39);
+    NameInGroup(*Text1, 41);
+    NameInGroup(*Text2, 41);
+    NameInGroup(*Text3, 42);
+    NameInGroup(*Text4, 42);
+    NameInGroup(*Option1[0], 112);
+    NameInGroup(*Option1[1], 112);
 
     PlaceControls();
     setTabOrder(Text1, Text2);
@@ -151,7 +168,7 @@ void ExportDialog::RefreshCaptions() {
     Label10->setText(FromCp1252(t[112]));
     Option1[0]->setText(FromCp1252(t[113]));
     Option1[1]->setText(FromCp1252(t[114]));
-    NameControlsFromCaptions(*this);
+    NameControlsFromCaptions(*this, host_.State().texts);
 }
 
 void ExportDialog::ApplyColours() {
@@ -166,16 +183,8 @@ void ExportDialog::ApplyColours() {
                       Label11, Label12}) {
         l->setStyleSheet(onWindow);
     }
-    // Through the palette, so that the style still draws the boxes and circles in their own
-    // light colours, visible on any window colour.
-    for (QAbstractButton* b :
-         std::initializer_list<QAbstractButton*>{Check1, Option1[0], Option1[1]}) {
-        QPalette bp = b->palette();
-        bp.setColor(QPalette::Window, QColor(c.red, c.green, c.blue));
-        bp.setColor(QPalette::WindowText, Qt::white);
-        b->setPalette(bp);
-        b->setBackgroundRole(QPalette::Window);
-        b->setAutoFillBackground(true);
+    for (QWidget* box : std::initializer_list<QWidget*>{Check1, Option1[0], Option1[1]}) {
+        PaintIndicatorOnWindow(*box);
     }
     Drive1->setStyleSheet(
         QStringLiteral("QComboBox { background-color: %1; color: #FFFFFF; }"

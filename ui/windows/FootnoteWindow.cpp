@@ -31,7 +31,7 @@ void FootnoteWindow::ApplyColours() {
 
 void FootnoteWindow::RefreshCaptions() {
     SetCloseCaption(FromCp1252(host_.State().texts[24]));
-    NameControlsFromCaptions(*this);
+    NameControlsFromCaptions(*this, host_.State().texts);
 }
 
 void FootnoteWindow::FillPane() {

@@ -50,6 +50,8 @@ GoToDialog::GoToDialog(WindowHost& host) : host_(host) {
     Label2 = MakeLabel(this, "Label2", "27");
     Text2 = MakeNumberBox(this, "Text2");
     Command1 = MakeButton(this, "Command1", "28");
+    Label1->setBuddy(Text1);
+    Label2->setBuddy(Text2);
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, Command1);
     ApplyColours();
@@ -74,7 +76,7 @@ void GoToDialog::RefreshCaptions() {
     Label1->setText(FromCp1252(t[26]));
     Label2->setText(FromCp1252(t[27]));
     Command1->setText(FromCp1252(t[28]));
-    NameControlsFromCaptions(*this);
+    NameControlsFromCaptions(*this, host_.State().texts);
 }
 
 void GoToDialog::Fill(int position) {

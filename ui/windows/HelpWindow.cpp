@@ -34,7 +34,7 @@ void HelpWindow::RefreshCaptions() {
     const auto& t = host_.State().texts;
     SetCaption(t[53]);
     SetCloseCaption(t[24]);
-    NameControlsFromCaptions(*this);
+    NameControlsFromCaptions(*this, host_.State().texts);
 }
 
 void HelpWindow::SetCaption(const std::string& cp1252) {

@@ -1,5 +1,6 @@
 #include "windows/MainWindow.h"
 #include "toolkit/AccessibleNames.h"
+#include "toolkit/Chooser.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -132,7 +133,7 @@ MainWindow::MainWindow(WindowHost& host) : host_(host) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("1+45+100+49+100+36"));
 
-    Combo1 = MakeControl<QComboBox>(this, "Combo1");
+    Combo1 = MakeControl<Chooser>(this, "Combo1");
     Combo1->setMaxVisibleItems(20);
 
     Label8 = MakeLabel(this, "Label8", "2698*");
@@ -169,6 +170,11 @@ MainWindow::MainWindow(WindowHost& host) : host_(host) {
     Command8 = MakeButton(this, "Command8", "10");
     Command11 = MakeButton(this, "Command11", "120");
     Command1 = MakeButton(this, "Command1", "12");
+
+    // The chooser, the pane and the bar have no label of their own.
+    NameByText(*Combo1, 26);
+    NameByText(*RTB1, 109);
+    NameByText(*HScroll1, 27);
 
     ApplyDesignWindow(*this, kDesign);
     RTB1->setFocus();
@@ -213,9 +219,12 @@ void MainWindow::RefreshCaptions() {
     Command3->setText(FromCp1252(t[11]));
     Command1->setText(FromCp1252(t[12]));
     Command11->setText(FromCp1252(t[120]));
+    // Outside marking mode the hidden topic buttons still say what they are.
+    Command9->setText(FromCp1252(t[115]));
+    Command10->setText(FromCp1252(t[116]).trimmed());
     RefreshMarkButtons();
     ArrangeInfoRow();
-    NameControlsFromCaptions(*this);
+    NameControlsFromCaptions(*this, host_.State().texts);
 }
 
 void MainWindow::ArrangeInfoRow() {

@@ -1,5 +1,6 @@
 #include "windows/SearchDialog.h"
 #include "toolkit/AccessibleNames.h"
+#include "toolkit/Chooser.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -39,18 +40,6 @@ constexpr DesignControl kControls[] = {
 };
 constexpr DesignWindow kDesign{420, 396, kControls};
 
-// On the window colour with white text. The palette, not a style sheet, keeps the box's mark
-// drawn as usual, on white; a disabled caption is grey but legible.
-void PaintCheckBox(QCheckBox& box, const QColor& colour) {
-    box.setAutoFillBackground(true);
-    box.setBackgroundRole(QPalette::Window);
-    QPalette p = box.palette();
-    p.setColor(QPalette::Window, colour);
-    p.setColor(QPalette::WindowText, Qt::white);
-    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0xA0, 0xA0, 0xA0));
-    box.setPalette(p);
-}
-
 std::uint8_t Value(const QCheckBox* box) {
     return box->isChecked() ? 1 : 0;
 }
@@ -87,8 +76,10 @@ SearchDialog::SearchDialog(WindowHost& host) : host_(host) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     Label1 = MakeLabel(this, "Label1", "14");
-    Combo1 = MakeControl<QComboBox>(this, "Combo1");
+    Combo1 = MakeControl<Chooser>(this, "Combo1");
+    Label1->setBuddy(Combo1);
     Combo1->setEditable(true);
+    NameByText(*Combo1->lineEdit(), 14);
     // The query is exactly what was typed: no completion, no items added by Enter.
     Combo1->setCompleter(nullptr);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
@@ -190,10 +181,10 @@ void SearchDialog::ApplyColours() {
                        "color: #FFFFFF; }")
             .arg(c));
     for (QCheckBox* box : {Check1, Check2, Check3, Check4, Check5, Check6}) {
-        PaintCheckBox(*box, colour);
+        PaintIndicatorOnWindow(*box);
     }
     for (QCheckBox* box : Check7) {
-        PaintCheckBox(*box, colour);
+        PaintIndicatorOnWindow(*box);
     }
     Command1->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; }").arg(c));
     PaintField(*Combo1, "QComboBox");
@@ -226,7 +217,7 @@ void SearchDialog::RefreshCaptions() {
     for (std::size_t i = 0; i < Check7.size(); ++i) {
         Check7[i]->setText(text(kListTexts[i]));
     }
-    NameControlsFromCaptions(*this);
+    NameControlsFromCaptions(*this, host_.State().texts);
 }
 
 void SearchDialog::SelectAllText() {

@@ -1,5 +1,6 @@
 #include "windows/SettingsDialog.h"
 #include "toolkit/AccessibleNames.h"
+#include "toolkit/Chooser.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -162,13 +163,22 @@ SettingsDialog::SettingsDialog(WindowHost& host) : host_(host) {
     }
     Label1[0]->setAlignment(Qt::AlignCenter);
     Label1[0]->setWordWrap(true);
-    Combo1 = MakeControl<QComboBox>(this, "Combo1_0");
+    Combo1 = MakeControl<Chooser>(this, "Combo1_0");
     HScroll1 = MakeSlider(this, "HScroll1", 0, 192);
     HScroll2 = MakeSlider(this, "HScroll2", 0, 192);
     HScroll3 = MakeSlider(this, "HScroll3", 0, 192);
     HScroll4 = MakeSlider(this, "HScroll4", 8, 120);
     for (std::size_t i = 0; i < Check1.size(); ++i) {
         Check1[i] = MakeCheck(this, IndexedName("Check1", i), QString::number(kCheckTexts[i]));
+    }
+    Label1[8]->setBuddy(Combo1);
+    Label1[4]->setBuddy(HScroll1);
+    Label1[5]->setBuddy(HScroll2);
+    Label1[6]->setBuddy(HScroll3);
+    Label1[12]->setBuddy(HScroll4);
+    // Copying and the reading pane both offer "With footnotes": each after its heading.
+    for (std::size_t i = 0; i < Check1.size(); ++i) {
+        NameInGroup(*Check1[i], i < 3 ? 104 : 109);
     }
     for (std::size_t i = 0; i < Line1.size(); ++i) {
         Line1[i] = MakeLine(this, IndexedName("Line1", i));
@@ -227,7 +237,7 @@ void SettingsDialog::ApplyColours() {
         PaintOnWindow(*Label1[i], green);
     }
     for (QCheckBox* box : Check1) {
-        PaintOnWindow(*box, green);
+        PaintIndicatorOnWindow(*box);
     }
     PaintField(*Combo1, "QComboBox");
     for (QFrame* line : Line1) {
@@ -250,7 +260,7 @@ void SettingsDialog::RefreshCaptions() {
         Check1[i]->setText(FromCp1252(t[kCheckTexts[i]]));
     }
     PlaceFrameLines();
-    NameControlsFromCaptions(*this);
+    NameControlsFromCaptions(*this, host_.State().texts);
 }
 
 void SettingsDialog::PlaceFrameLines() {

@@ -13,6 +13,9 @@ namespace lumra {
 
 namespace {
 
+constexpr int kButtonWidth = 130;
+constexpr int kButtonGap = 20;
+
 // A centred label at its place, in its font size.
 QLabel* MakeCentredLabel(QWidget* parent, const char* name, QRect geometry, int pointSize) {
     auto* label = MakeLabel(parent, name);
@@ -35,9 +38,13 @@ StartupWindow::StartupWindow(WindowHost& host) : host_(host) {
     Label1 = MakeCentredLabel(this, "Label1", {10, 96, 400, 60}, 10);
     Label1->setWordWrap(true);
     Command1 = MakeControl<QPushButton>(this, "Command1");
-    Command1->setGeometry(70, 170, 130, 30);
     Command2 = MakeControl<QPushButton>(this, "Command2");
-    Command2->setGeometry(220, 170, 130, 30);
+    for (QPushButton* button : {Command1, Command2}) {
+        QFont font = button->font();
+        font.setPointSize(10);
+        button->setFont(font);
+        button->setGeometry(0, 170, kButtonWidth, 30);
+    }
     connect(Command1, &QPushButton::clicked, this, &StartupWindow::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &StartupWindow::Command2_Click);
 }
@@ -61,7 +68,7 @@ void StartupWindow::RefreshCaptions() {
     CentreLabel(Label2);
     CentreLabel(Label4);
     FitAttribution();
-    NameControlsFromCaptions(*this);
+    NameControlsFromCaptions(*this, host_.State().texts);
 }
 
 void StartupWindow::FitAttribution() {
@@ -69,8 +76,13 @@ void StartupWindow::FitAttribution() {
     const int height = std::max(60, Label1->heightForWidth(Label1->width()));
     Label1->resize(Label1->width(), height);
     const int buttonsTop = Label1->y() + height + 14;
-    Command1->move(Command1->x(), buttonsTop);
-    Command2->move(Command2->x(), buttonsTop);
+    // Both buttons as wide as the wider caption needs, side by side in the middle.
+    const int buttonWidth =
+        std::max({kButtonWidth, Command1->sizeHint().width(), Command2->sizeHint().width()});
+    const int left = width() / 2 - buttonWidth - kButtonGap / 2;
+    Command1->setGeometry(left, buttonsTop, buttonWidth, Command1->height());
+    Command2->setGeometry(left + buttonWidth + kButtonGap, buttonsTop, buttonWidth,
+                          Command2->height());
     setFixedSize(width(), buttonsTop + Command1->height() + 20);
 }
 

@@ -116,7 +116,7 @@ void TopicsDialog::ApplyColours() {
     const QColor colour = ToQColor(host_.State().settings.colour);
     PaintWindow(*this, colour);
     for (QCheckBox* box : Check1) {
-        PaintOnWindow(*box, colour);
+        PaintIndicatorOnWindow(*box);
     }
     PaintField(*Text1, "QLineEdit");
     PaintField(*File1, "QListWidget");
@@ -132,7 +132,7 @@ void TopicsDialog::RefreshCaptions() {
     for (std::size_t i = 0; i < Check1.size(); ++i) {
         Check1[i]->setText(FromCp1252(t[kCheckTexts[i]]));
     }
-    NameControlsFromCaptions(*this);
+    NameControlsFromCaptions(*this, host_.State().texts);
 }
 
 void TopicsDialog::SetCaption(const std::string& cp1252) {

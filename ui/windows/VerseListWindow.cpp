@@ -38,7 +38,7 @@ void VerseListWindow::RefreshCaptions() {
     const auto& t = host_.State().texts;
     SetCaption(t[61]);
     SetCloseCaption(FromCp1252(t[24]));
-    NameControlsFromCaptions(*this);
+    NameControlsFromCaptions(*this, host_.State().texts);
 }
 
 void VerseListWindow::SetCaption(const std::string& cp1252) {
