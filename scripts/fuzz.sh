@@ -2,9 +2,12 @@
 # Builds the libFuzzer harnesses (clang, AddressSanitizer and UndefinedBehaviorSanitizer) and
 # runs each for a while from its seed corpus. Any crash, leak, hang or sanitizer report fails.
 # Usage: scripts/fuzz.sh [seconds per harness, default 20] [harness ...]
+# FUZZ_RUNS=n stops each harness after n runs as well (the long run: FUZZ_RUNS=1000000 and
+# 600 seconds).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-20}
+runs=${FUZZ_RUNS:--1}
 shift || true
 harnesses=("$@")
 [ ${#harnesses[@]} -gt 0 ] || harnesses=(rtf_reader search corpus_loader interface_texts settings
@@ -22,7 +25,7 @@ failed=()
 for h in "${harnesses[@]}"; do
   mkdir -p "$work/$h"
   echo "== fuzz_$h for ${seconds}s"
-  if ! build-fuzz/fuzz/fuzz_"$h" "$work/$h" "fuzz/corpus/$h" -max_total_time="$seconds" \
+  if ! build-fuzz/fuzz/fuzz_"$h" "$work/$h" "fuzz/corpus/$h" -max_total_time="$seconds" -runs="$runs" \
       -timeout=10 -rss_limit_mb=4096 -artifact_prefix="$work/$h-" -print_final_stats=1 \
       > "$work/$h.log" 2>&1; then
     failed+=("$h")
