@@ -34,10 +34,10 @@ Baseline ReadBaseline() {
     const auto read = [&](const std::string& name) {
         return lumra::test::ReadFile(folder + "en" + name);
     };
-    b.files = {read("kvt.txt"),  lumra::test::ReadFile(folder + "Ocf"),
-               read("nst.txt"),  read("nfn.txt"),
-               read("ksn.txt"),  read("hlp.rtf"),
-               read("len"),      read("aapx"),
+    b.files = {read("kvt.txt"), lumra::test::ReadFile(folder + "Ocf"),
+               read("nst.txt"), read("nfn.txt"),
+               read("ksn.txt"), read("hlp.rtf"),
+               read("len"),     read("aapx"),
                read("apt.txt")};
     // The verse file keeps its first 1000 lines (the parser accepts fewer than every
     // position): a whole verse file is a large allocation, which the sanitizer maps afresh
@@ -60,8 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     CorpusFiles files = baseline.files;
     const std::array<std::string*, 9> parts = {
-        &files.verses,     &files.figures, &files.subtitles,  &files.footnotes,     &files.suraNames,
-        &files.help,       &files.lengths, &files.appendices, &files.appendixTitles};
+        &files.verses, &files.figures, &files.subtitles,  &files.footnotes,     &files.suraNames,
+        &files.help,   &files.lengths, &files.appendices, &files.appendixTitles};
     std::size_t at = 0;
     while (at + 4 <= size) {
         std::string& file = *parts[data[at] % parts.size()];
@@ -92,8 +92,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         }
     }
-    const auto result = ParseCorpus(std::move(files),
-                                    (size > 0 && (data[0] & 0x80) != 0) ? "sv" : "en", baseline.texts);
+    const auto result = ParseCorpus(
+        std::move(files), (size > 0 && (data[0] & 0x80) != 0) ? "sv" : "en", baseline.texts);
     static_cast<void>(result.ok());
     return 0;
 }

@@ -3,7 +3,8 @@
 # runs each for a while from its seed corpus. Any crash, leak, hang or sanitizer report fails.
 # Usage: scripts/fuzz.sh [seconds per harness, default 20] [harness ...]
 # FUZZ_RUNS=n stops each harness after n runs as well (the long run: FUZZ_RUNS=1000000 and
-# 600 seconds).
+# 600 seconds). FUZZ_MERGE=1 then adds the new inputs that raise coverage to fuzz/corpus/
+# (libFuzzer -merge=1, so only those that add something).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-20}
@@ -34,6 +35,11 @@ for h in "${harnesses[@]}"; do
     cp "$work/$h"-* build-fuzz/findings/ 2> /dev/null || true
   fi
   tr '\r' '\n' < "$work/$h.log" | grep -E "^#[0-9]+.*DONE" | tail -n 1
+  if [ "${FUZZ_MERGE:-0}" = 1 ]; then
+    build-fuzz/fuzz/fuzz_"$h" -merge=1 "fuzz/corpus/$h" "$work/$h" > "$work/$h-merge.log" 2>&1 ||
+      failed+=("$h (merge)")
+    grep -E "MERGE-OUTER: [0-9]+ new files" "$work/$h-merge.log" || true
+  fi
 done
 if [ ${#failed[@]} -gt 0 ]; then
   echo "Fuzzing found faults in: ${failed[*]} (inputs kept in build-fuzz/findings/)"

@@ -39,9 +39,10 @@ struct CorpusFiles {
 CorpusLoadResult ParseCorpus(CorpusFiles files, const std::string& languageCode,
                              const InterfaceTexts& texts);
 
-// Reads the files and parses them. programFolder ends with a separator; languageCode is "en" or "sv". The texts give the
-// prefixes of the chooser items (97 and 98). Any missing, short or oversized file, and any
-// subtitle or footnote naming a verse outside the text, refuses the whole data set.
+// Reads the files and parses them. programFolder ends with a separator; languageCode is "en" or
+// "sv". The texts give the prefixes of the chooser items (97 and 98). Any missing, short or
+// oversized file, and any subtitle or footnote naming a verse outside the text, refuses the whole
+// data set.
 CorpusLoadResult LoadCorpus(const std::string& programFolder, const std::string& languageCode,
                             const InterfaceTexts& texts);
 
