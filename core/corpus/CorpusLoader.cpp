@@ -22,8 +22,8 @@ std::string ReadOrFail(const std::string& path, const std::string& name) {
     return std::move(*bytes);
 }
 
-std::vector<std::string> ReadLinesOrFail(const std::string& path, const std::string& name) {
-    auto lines = SplitLines(ReadOrFail(path, name));
+std::vector<std::string> LinesOrFail(std::string_view bytes, const std::string& name) {
+    auto lines = SplitLines(bytes);
     if (lines.empty()) {
         throw Failure{{name, "empty"}};
     }
@@ -55,9 +55,8 @@ std::vector<TextTable::Span> LineSpansOrFail(const std::string& bytes, const std
 }
 
 // Subtitles and footnotes share one layout: "SSSVVV text".
-void LoadNotes(const std::string& path, const std::string& name, int capacity, TextTable& table,
+void LoadNotes(std::string bytes, const std::string& name, int capacity, TextTable& table,
                std::vector<VerseLink>& links, std::int16_t VerseLink::*field) {
-    auto bytes = ReadOrFail(path, name);
     auto lines = LineSpansOrFail(bytes, name, static_cast<std::size_t>(capacity));
     const std::string_view all(bytes);
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -71,16 +70,13 @@ void LoadNotes(const std::string& path, const std::string& name, int capacity, T
     table.Adopt(std::move(bytes), lines);
 }
 
-void Load(Corpus& c, const std::string& folder, const std::string& code,
-          const InterfaceTexts& texts) {
-    const std::string prefix = folder + code;
-
+void Parse(Corpus& c, CorpusFiles& files, const std::string& code, const InterfaceTexts& texts) {
     const std::string kvt = code + "kvt.txt";
-    auto verses = ReadOrFail(prefix + "kvt.txt", kvt);
+    auto verses = std::move(files.verses);
     const auto verseLines = LineSpansOrFail(verses, kvt, static_cast<std::size_t>(kPositionCount));
     c.verseText.Adopt(std::move(verses), verseLines);
 
-    const auto figures = ReadOrFail(folder + "Ocf", "Ocf");
+    const std::string& figures = files.figures;
     if (figures.size() < kFigureRecordBytes * kPositionCount) {
         throw Failure{{"Ocf", "shorter than " + std::to_string(kPositionCount) + " records"}};
     }
@@ -89,14 +85,14 @@ void Load(Corpus& c, const std::string& folder, const std::string& code,
         c.figures[r + 1].second = ReadInt32LE(figures, r * kFigureRecordBytes + 2);
     }
 
-    LoadNotes(prefix + "nst.txt", code + "nst.txt", kMaxSubtitles, c.subtitles, c.links,
+    LoadNotes(std::move(files.subtitles), code + "nst.txt", kMaxSubtitles, c.subtitles, c.links,
               &VerseLink::subtitleLine);
-    LoadNotes(prefix + "nfn.txt", code + "nfn.txt", kMaxFootnotes, c.footnotes, c.links,
+    LoadNotes(std::move(files.footnotes), code + "nfn.txt", kMaxFootnotes, c.footnotes, c.links,
               &VerseLink::footnoteLine);
 
     // The sura chooser needs exactly one name per sura, or choosing a sura would miss.
     const std::string ksn = code + "ksn.txt";
-    const auto names = ReadLinesOrFail(prefix + "ksn.txt", ksn);
+    const auto names = LinesOrFail(files.suraNames, ksn);
     if (names.size() != static_cast<std::size_t>(kSuraCount)) {
         throw Failure{{ksn, "not " + std::to_string(kSuraCount) + " lines"}};
     }
@@ -107,7 +103,7 @@ void Load(Corpus& c, const std::string& folder, const std::string& code,
 
     // The last byte of the help file is not part of the document.
     const std::string hlp = code + "hlp.rtf";
-    auto help = ReadOrFail(prefix + "hlp.rtf", hlp);
+    auto help = std::move(files.help);
     if (help.empty()) {
         throw Failure{{hlp, "empty"}};
     }
@@ -115,12 +111,12 @@ void Load(Corpus& c, const std::string& folder, const std::string& code,
     c.helpText = std::move(help);
 
     const std::string len = code + "len";
-    const auto lengths = ReadOrFail(prefix + "len", len);
+    const std::string& lengths = files.lengths;
     if (lengths.size() < kLengthRecordBytes * kAppendixCount) {
         throw Failure{{len, "shorter than " + std::to_string(kAppendixCount) + " records"}};
     }
     const std::string aapx = code + "aapx";
-    auto appendices = ReadOrFail(prefix + "aapx", aapx);
+    auto appendices = std::move(files.appendices);
     std::vector<TextTable::Span> parts;
     std::size_t offset = 0;
     for (std::size_t r = 0; r < static_cast<std::size_t>(kAppendixCount); ++r) {
@@ -134,7 +130,7 @@ void Load(Corpus& c, const std::string& folder, const std::string& code,
     c.appendices.Adopt(std::move(appendices), parts);
 
     const std::string apt = code + "apt.txt";
-    const auto titles = ReadLinesOrFail(prefix + "apt.txt", apt);
+    const auto titles = LinesOrFail(files.appendixTitles, apt);
     if (titles.size() < static_cast<std::size_t>(kAppendixCount)) {
         throw Failure{{apt, "fewer than " + std::to_string(kAppendixCount) + " lines"}};
     }
@@ -148,12 +144,12 @@ void Load(Corpus& c, const std::string& folder, const std::string& code,
 
 } // namespace
 
-CorpusLoadResult LoadCorpus(const std::string& programFolder, const std::string& languageCode,
-                            const InterfaceTexts& texts) {
+CorpusLoadResult ParseCorpus(CorpusFiles files, const std::string& languageCode,
+                             const InterfaceTexts& texts) {
     CorpusLoadResult result;
     try {
         Corpus corpus;
-        Load(corpus, programFolder, languageCode, texts);
+        Parse(corpus, files, languageCode, texts);
         result.corpus = std::move(corpus);
     } catch (const Failure& f) {
         result.error = f.error;
@@ -161,6 +157,31 @@ CorpusLoadResult LoadCorpus(const std::string& programFolder, const std::string&
         result.error = {"", e.what()};
     }
     return result;
+}
+
+CorpusLoadResult LoadCorpus(const std::string& programFolder, const std::string& languageCode,
+                            const InterfaceTexts& texts) {
+    const std::string prefix = programFolder + languageCode;
+    const auto read = [&](const std::string& name) {
+        return ReadOrFail(prefix + name, languageCode + name);
+    };
+    CorpusFiles files;
+    try {
+        files.verses = read("kvt.txt");
+        files.figures = ReadOrFail(programFolder + "Ocf", "Ocf");
+        files.subtitles = read("nst.txt");
+        files.footnotes = read("nfn.txt");
+        files.suraNames = read("ksn.txt");
+        files.help = read("hlp.rtf");
+        files.lengths = read("len");
+        files.appendices = read("aapx");
+        files.appendixTitles = read("apt.txt");
+    } catch (const Failure& f) {
+        CorpusLoadResult result;
+        result.error = f.error;
+        return result;
+    }
+    return ParseCorpus(std::move(files), languageCode, texts);
 }
 
 } // namespace lumra

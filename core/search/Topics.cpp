@@ -163,6 +163,17 @@ bool IsTopicFileUsable(const ReaderState& state, std::string_view typedName) {
     return !ec && size == kTopicFileSize;
 }
 
+std::optional<std::vector<std::uint8_t>> ParseTopicMarks(std::string_view bytes) {
+    if (bytes.size() != kTopicFileSize) {
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> marks(bytes.begin(), bytes.end());
+    for (std::size_t p = 1; p < kTopicFileSize; ++p) {
+        marks[p] = marks[p] > 1 ? 1 : marks[p];
+    }
+    return marks;
+}
+
 bool AnyTopicMark(const std::vector<std::uint8_t>& marks) {
     const auto end = MarkLimit(marks);
     for (std::size_t p = 1; p < end; ++p) {
@@ -195,14 +206,14 @@ void OpenTopic(ReaderState& state, Prompt& prompt, std::string_view typedName) {
         return;
     }
     const auto bytes = ReadTopicFile(TopicFilePath(state, typedName));
-    if (!bytes) {
+    auto marks = bytes ? ParseTopicMarks(std::string_view(
+                             reinterpret_cast<const char*>(bytes->data()), bytes->size()))
+                       : std::nullopt;
+    if (!marks) {
         Error(state, prompt, 132);
         return;
     }
-    state.topicMarks.assign(bytes->begin(), bytes->end());
-    for (std::size_t p = 1; p < kTopicFileSize; ++p) {
-        state.topicMarks[p] = state.topicMarks[p] > 1 ? 1 : state.topicMarks[p];
-    }
+    state.topicMarks = std::move(*marks);
     state.currentTopicName = NameOfTopicFile(TopicFileName(typedName));
     Report(state, prompt, 130);
 }

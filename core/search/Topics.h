@@ -30,6 +30,10 @@ std::string TopicFilePath(const ReaderState& state, std::string_view typedName);
 // The file exists with exactly the size of a topic file; any error while asking is false.
 bool IsTopicFileUsable(const ReaderState& state, std::string_view typedName);
 
+// The marks a topic file's bytes hold: nothing unless there are exactly kTopicFileSize of
+// them; marks above 1 read as 1 (byte 0 belongs to no position and is kept as it is).
+std::optional<std::vector<std::uint8_t>> ParseTopicMarks(std::string_view bytes);
+
 // Whether any position 1..6346 is marked.
 bool AnyTopicMark(const std::vector<std::uint8_t>& marks);
 // The number of positions 1..6346 marked 1.

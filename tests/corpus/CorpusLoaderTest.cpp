@@ -54,6 +54,29 @@ TEST_F(CorpusLoaderTest, FillsEveryTableFromTheFiles) {
     }
 }
 
+TEST_F(CorpusLoaderTest, TheFilesBytesParseAsTheFilesLoad) {
+    const auto read = [&](const std::string& name) { return test::ReadFile(File(name)); };
+    CorpusFiles files{read("enkvt.txt"), read("Ocf"),       read("ennst.txt"),
+                      read("ennfn.txt"), read("enksn.txt"), read("enhlp.rtf"),
+                      read("enlen"),     read("enaapx"),    read("enapt.txt")};
+    const auto parsed = ParseCorpus(files, "en", texts);
+    const auto loaded = Load();
+    ASSERT_TRUE(parsed.ok() && loaded.ok()) << parsed.error.file << ": " << parsed.error.reason;
+    for (int p : {1, 8, 50, 6346}) {
+        const auto at = static_cast<std::size_t>(p);
+        EXPECT_EQ(parsed.corpus->verseText[at], loaded.corpus->verseText[at]);
+        EXPECT_EQ(parsed.corpus->SubtitleOf(p), loaded.corpus->SubtitleOf(p));
+        EXPECT_EQ(parsed.corpus->FootnoteOf(p), loaded.corpus->FootnoteOf(p));
+        EXPECT_EQ(parsed.corpus->figures[at].second, loaded.corpus->figures[at].second);
+    }
+    EXPECT_EQ(parsed.corpus->suraItems, loaded.corpus->suraItems);
+    EXPECT_EQ(parsed.corpus->appendixItems, loaded.corpus->appendixItems);
+    EXPECT_EQ(parsed.corpus->helpText, loaded.corpus->helpText);
+    // A fault in the bytes names its file.
+    files.lengths.clear();
+    EXPECT_EQ(ParseCorpus(files, "en", texts).error.file, "enlen");
+}
+
 TEST_F(CorpusLoaderTest, ChooserItemsCarryTheirPrefixes) {
     const auto result = Load();
     ASSERT_TRUE(result.ok());

@@ -225,6 +225,23 @@ TEST_F(TopicFiles, OpeningTakesHighBytesAsMarksAndKeepsByteZero) {
     EXPECT_EQ(state.currentTopicName, "high");
 }
 
+TEST(TopicMarks, OnlyBytesOfTheFileSizeAreMarksAndHighOnesReadAsOne) {
+    for (const std::size_t size : {std::size_t{0}, kTopicFileSize - 1, kTopicFileSize + 1}) {
+        EXPECT_FALSE(ParseTopicMarks(std::string(size, '\1')).has_value()) << size;
+    }
+    std::string bytes(kTopicFileSize, '\0');
+    bytes[0] = '\x07';
+    bytes[1] = '\x01';
+    bytes[kTopicFileSize - 1] = '\xFF';
+    const auto marks = ParseTopicMarks(bytes);
+    ASSERT_TRUE(marks.has_value());
+    std::vector<std::uint8_t> expected(kTopicFileSize);
+    expected[0] = 7;
+    expected[1] = 1;
+    expected[kTopicFileSize - 1] = 1;
+    EXPECT_EQ(*marks, expected);
+}
+
 TEST_F(TopicFiles, OpeningOverMarksAsksAndNoKeepsEverything) {
     WriteTopic("t.tpc", kTopicFileSize, [](std::size_t p) { return p == 9 ? 1 : 0; });
     state.topicMarks[4] = 1;
