@@ -68,7 +68,7 @@ bool WaylandDisplayAnswers(const std::string& display) {
     const std::string path =
         display.starts_with('/') ? display : Environment("XDG_RUNTIME_DIR") + "/" + display;
     sockaddr_un address{};
-    if (path.size() >= sizeof address.sun_path || path.starts_with('/') == false) {
+    if (path.size() >= sizeof address.sun_path || !path.starts_with('/')) {
         return false;
     }
     address.sun_family = AF_UNIX;
