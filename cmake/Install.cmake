@@ -95,7 +95,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS "${LUMRA_PROGRAM_DIR}")
 # The xcb platform plugin is only a Recommends of libqt6gui6: without it no window opens.
 # Qt's own texts (standard buttons, context menus) in Swedish come from Qt's translations.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
+# The companion window draws the original in the Amiri faces.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-hosny-amiri")
 # Every directory 0755 and every file 0644 or 0755, whatever the builder's umask.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make qt6-base-dev qt6-translations-l10n libgl-dev nlohmann-json3-dev libgtest-dev at-spi2-core python3-pyatspi dbus-x11
-          fonts-dejavu-core xvfb xdotool xclip dpkg-dev libbenchmark-dev)
+          fonts-dejavu-core fonts-hosny-amiri xvfb xdotool xclip dpkg-dev libbenchmark-dev)
 # The fuzzers need clang and its libFuzzer runtime.
 [ "${1:-default}" = fuzz ] && packages+=(clang-14 libclang-rt-14-dev)
 preset=${1:-default}

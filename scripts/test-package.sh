@@ -26,7 +26,7 @@ rm -f "$build"/lumra_*.deb
 (cd "$build" && cpack -G DEB > /dev/null)
 deb=$(ls "$build"/lumra_*.deb)
 deb=$(cd "$(dirname "$deb")" && pwd)/$(basename "$deb")
-for dep in qt6-qpa-plugins qt6-translations-l10n; do
+for dep in qt6-qpa-plugins qt6-translations-l10n fonts-hosny-amiri; do
   dpkg-deb -f "$deb" Depends | grep -q "$dep" || fail "$dep is not a dependency"
 done
 

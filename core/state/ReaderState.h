@@ -14,6 +14,7 @@
 #include "corpus/LanguageTable.h"
 #include "documents/RtfVocabulary.h"
 #include "layout/LayoutGeometry.h"
+#include "settings/CompanionSettings.h"
 #include "settings/Settings.h"
 #include "state/SearchState.h"
 
@@ -22,6 +23,7 @@ namespace lumra {
 struct ReaderState {
     std::string programFolder; // ends with a separator
     Settings settings;         // settings.language is the language index
+    CompanionSettings companion;
     InterfaceTexts texts;
     Corpus corpus;
 

@@ -528,12 +528,12 @@ TEST(MainWindowAlone, TheKeysThatOpenWindowsAskTheHostForThemByRole) {
     auto* pane = window.findChild<RichTextBox*>(QStringLiteral("RTB1"));
     ASSERT_NE(pane, nullptr);
     for (const Qt::Key key : {Qt::Key_F2, Qt::Key_F6, Qt::Key_F1, Qt::Key_F3, Qt::Key_F4,
-                              Qt::Key_F5, Qt::Key_F9, Qt::Key_T, Qt::Key_M}) {
+                              Qt::Key_F5, Qt::Key_F9, Qt::Key_T, Qt::Key_M, Qt::Key_O}) {
         QTest::keyClick(pane, key);
     }
     using R = WindowRole;
     EXPECT_EQ(host.opened, (std::vector<R>{R::Search, R::GoTo, R::Help, R::Appendix, R::Export,
-                                           R::Settings, R::Footnote, R::Topics}));
+                                           R::Settings, R::Footnote, R::Topics, R::Companion}));
     EXPECT_EQ(host.languageChanges, 0);
     EXPECT_TRUE(host.prompt.boxes.empty());
     QTest::keyClick(pane, Qt::Key_L);

@@ -3,6 +3,7 @@
 // synthetic data set, the prompt is scripted, and every request to the application is
 // recorded instead of carried out.
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -34,13 +35,17 @@ public:
     ReaderState& State() override { return state; }
     Prompt& Messages() override { return prompt; }
     void ShowPosition(int position) override { shownPositions.push_back(position); }
-    void FootnoteFollows(const std::string& caption) override { footnoteCaption = caption; }
+    void RenderingFollows(const std::string& caption) override { footnoteCaption = caption; }
     void RefreshMarkButtons() override { ++markButtonRefreshes; }
     void Open(WindowRole role) override { opened.push_back(role); }
     void ShowVerseList(const std::string& caption, const std::string& rtf) override {
         verseLists.emplace_back(caption, rtf);
     }
     std::string VerseListPlainText(const std::string& rtf) override { return rtf; }
+    const CompanionText* Companion() override {
+        ++companionRequests;
+        return companion ? &*companion : nullptr;
+    }
     void ApplyLanguage() override { ++languageChanges; }
     void ApplyWindowColours() override { ++colourChanges; }
     bool MainWindowVisible() const override { return false; }
@@ -59,6 +64,8 @@ public:
     std::vector<std::pair<std::string, std::string>> verseLists;
     int languageChanges = 0;
     int colourChanges = 0;
+    std::optional<CompanionText> companion; // none: the files are missing or altered
+    int companionRequests = 0;
 };
 
 } // namespace lumra::test

@@ -153,7 +153,7 @@ void SyntheticDataSet::Write(const std::string& folder) {
         WriteFile(prefix + "apt.txt", apt);
 
         std::string ift;
-        for (int n = 1; n <= 145; ++n) {
+        for (int n = 1; n <= 152; ++n) {
             if (n == 36) {
                 continue;
             }

@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <chrono>
 #include <span>
 
@@ -9,12 +10,15 @@
 #include "corpus/LanguageData.h"
 #include "documents/RtfVocabulary.h"
 #include "documents/TextDocuments.h"
+#include "layout/WindowPlacement.h"
 #include "platform/Cp1252Qt.h"
 #include "platform/KelvoLibrary.h"
 #include "search/Topics.h"
 #include "settings/Settings.h"
 #include "toolkit/AccessibleNames.h"
+#include "toolkit/FirstPaint.h"
 #include "windows/AppendixWindow.h"
+#include "windows/CompanionWindow.h"
 #include "windows/ExportDialog.h"
 #include "windows/FootnoteWindow.h"
 #include "windows/GoToDialog.h"
@@ -34,21 +38,23 @@ using Role = WindowRole;
 using Order = std::span<const Role>;
 
 // The steps that run over every loaded window, each in its own order.
-constexpr Role kCaptionOrder[] = {Role::Footnote, Role::Appendix,  Role::Startup, Role::Help,
-                                  Role::GoTo,     Role::Export,    Role::Topics,  Role::Search,
-                                  Role::Settings, Role::VerseList, Role::Main};
-constexpr Role kColourOrder[] = {Role::Main,     Role::Search,    Role::GoTo,
-                                 Role::Footnote, Role::Appendix,  Role::Export,
-                                 Role::Topics,   Role::VerseList, Role::Help};
+constexpr Role kCaptionOrder[] = {Role::Footnote, Role::Appendix,  Role::Startup,   Role::Help,
+                                  Role::GoTo,     Role::Export,    Role::Topics,    Role::Search,
+                                  Role::Settings, Role::VerseList, Role::Companion, Role::Main};
+constexpr Role kColourOrder[] = {Role::Main,     Role::Search,   Role::GoTo,   Role::Footnote,
+                                 Role::Appendix, Role::Export,   Role::Topics, Role::VerseList,
+                                 Role::Help,     Role::Companion};
 constexpr Role kStartupColourOrder[] = {Role::Main,     Role::Search,   Role::GoTo,
                                         Role::Footnote, Role::Appendix, Role::Topics,
                                         Role::Settings, Role::VerseList};
 constexpr Role kDesignOrder[] = {Role::Main,     Role::Search,   Role::GoTo,   Role::Footnote,
                                  Role::Appendix, Role::Export,   Role::Topics, Role::Help,
                                  Role::Settings, Role::VerseList};
-constexpr Role kLayoutOrder[] = {Role::Search, Role::GoTo,   Role::Footnote, Role::Appendix,
-                                 Role::Export, Role::Topics, Role::Settings, Role::VerseList};
-constexpr Role kTextWindowOrder[] = {Role::Footnote, Role::Appendix, Role::VerseList};
+constexpr Role kLayoutOrder[] = {Role::Search,   Role::GoTo,      Role::Footnote,
+                                 Role::Appendix, Role::Export,    Role::Topics,
+                                 Role::Settings, Role::VerseList, Role::Companion};
+constexpr Role kTextWindowOrder[] = {Role::Footnote, Role::Appendix, Role::VerseList,
+                                     Role::Companion};
 // Loaded hidden at start-up, before the captions.
 constexpr Role kStartupWindows[] = {Role::Footnote, Role::Appendix, Role::Startup, Role::Help};
 
@@ -76,6 +82,8 @@ std::unique_ptr<Form> MakeWindow(Role role, WindowHost& host) {
         return std::make_unique<SettingsDialog>(host);
     case Role::VerseList:
         return std::make_unique<VerseListWindow>(host);
+    case Role::Companion:
+        return std::make_unique<CompanionWindow>(host);
     }
     return nullptr;
 }
@@ -241,10 +249,21 @@ void Application::ShowPosition(int position) {
     Main().RenderPosition(position);
 }
 
-void Application::FootnoteFollows(const std::string& captionCp1252) {
+void Application::RenderingFollows(const std::string& footnoteCaptionCp1252) {
     if (auto* footnotes = Loaded<FootnoteWindow>()) {
-        footnotes->FollowRendering(captionCp1252);
+        footnotes->FollowRendering(footnoteCaptionCp1252);
     }
+    if (auto* companion = Loaded<CompanionWindow>()) {
+        companion->FollowRendering();
+    }
+}
+
+const CompanionText* Application::Companion() {
+    if (!companionRead_) {
+        companionRead_ = true;
+        companion_ = LoadCompanionText(state_.programFolder, config_.companionExpected);
+    }
+    return companion_ ? &*companion_ : nullptr;
 }
 
 void Application::RefreshMarkButtons() {
@@ -277,6 +296,9 @@ void Application::Open(WindowRole role) {
     case Role::Export:
         OpenExportDialog();
         break;
+    case Role::Companion:
+        OpenCompanionWindow();
+        break;
     case Role::Settings:
         OpenSettingsDialog();
         break;
@@ -287,6 +309,50 @@ void Application::Open(WindowRole role) {
     case Role::Startup:
     case Role::VerseList:
         break; // shown by the start-up and by ShowVerseList
+    }
+}
+
+namespace {
+
+WindowRect FrameOf(const QWidget& window) {
+    const QRect r = window.frameGeometry();
+    return {r.x(), r.y(), r.width(), r.height()};
+}
+
+} // namespace
+
+void Application::OpenCompanionWindow() {
+    const bool first = Window(Role::Companion) == nullptr;
+    CompanionWindow& companion = Load<CompanionWindow>();
+    if (first) {
+        const float scale = AppliedScale(state_.layoutScale);
+        companion.resize(ScaledValue(companion.width(), scale),
+                         ScaledValue(companion.height(), scale));
+        companion.LayOut();
+        MainWindow& main = Main();
+        if (const QScreen* screen = main.screen()) {
+            const QRect area = screen->availableGeometry();
+            WindowRect footnote;
+            if (const auto* footnotes = Loaded<FootnoteWindow>();
+                footnotes != nullptr && footnotes->isVisible()) {
+                footnote = FrameOf(*footnotes);
+            }
+            // Before its first show the frame is not known yet: the title bar is allowed for.
+            const QSize frame = companion.size() + QSize(8, 32);
+            const Offset place =
+                PlaceBeside({area.x(), area.y(), area.width(), area.height()}, FrameOf(main),
+                            footnote, frame.width(), frame.height());
+            companion.move(place.x, place.y);
+        }
+    }
+    companion.Open();
+}
+
+void Application::SaveCompanionState() {
+    // A run that never opened the window leaves its settings as they were.
+    if (const auto* companion = Loaded<CompanionWindow>()) {
+        state_.companion.open = companion->isVisible() ? 1 : 0;
+        SaveCompanionSettings(store_, state_.companion);
     }
 }
 
@@ -363,6 +429,7 @@ bool Application::Start() {
     // 3. The language table is compiled in (kLanguages).
     // 4. Settings.
     state_.settings = LoadSettings(store_);
+    state_.companion = LoadCompanionSettings(store_);
     // 5. A language not chosen yet follows the system's.
     state_.settings.language = ChooseLanguage(state_.settings.language, config_.systemLanguageId);
     // 6. Interface texts.
@@ -415,6 +482,14 @@ bool Application::Start() {
     ShowStartupReminder();
     // 23.
     state_.startFinished = 1;
+    // The companion window open at the last end opens again once the reader is on the screen.
+    if (state_.companion.open == 1) {
+        AfterFirstPaint(Main(), [this] {
+            if (!ended_) {
+                OpenCompanionWindow();
+            }
+        });
+    }
     return true;
 }
 
@@ -457,6 +532,7 @@ void Application::ShowStartupReminder() {
 
 bool Application::ConfirmClose() {
     SaveSettings(store_, state_.settings);
+    SaveCompanionState();
     QApplication::processEvents();
     const auto answer = prompt_.Show(state_.texts[64], state_.texts[45], PromptIcon::Question,
                                      PromptButtons::YesNo);
@@ -480,6 +556,7 @@ void Application::EndOnRequest() {
 void Application::SaveOnRequest() {
     if (state_.startFinished == 1 && !ended_) {
         SaveSettings(store_, state_.settings);
+        SaveCompanionState();
     }
 }
 

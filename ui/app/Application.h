@@ -7,9 +7,11 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "Prompt.h"
+#include "companion/CompanionText.h"
 #include "platform/QtTranslations.h"
 #include "settings/SettingsStore.h"
 #include "state/ReaderState.h"
@@ -22,11 +24,12 @@ class KelvoLibrary;
 class MainWindow;
 
 struct ApplicationConfig {
-    std::string programFolder;       // with a trailing separator
-    std::string expectedFingerprint; // of the data files in the program folder
-    QString kelvoPath;               // empty: libkelvo.so in the program folder
-    int systemLanguageId = 1033;     // the user's default language identifier
-    unsigned randomSeed = 0;         // 0: seeded from the clock
+    std::string programFolder;           // with a trailing separator
+    std::string expectedFingerprint;     // of the data files in the program folder
+    CompanionExpected companionExpected; // the digests of the original and transliteration
+    QString kelvoPath;                   // empty: libkelvo.so in the program folder
+    int systemLanguageId = 1033;         // the user's default language identifier
+    unsigned randomSeed = 0;             // 0: seeded from the clock
 };
 
 class Application final : public WindowHost {
@@ -46,11 +49,12 @@ public:
     ReaderState& State() override { return state_; }
     Prompt& Messages() override { return prompt_; }
     void ShowPosition(int position) override;
-    void FootnoteFollows(const std::string& captionCp1252) override;
+    void RenderingFollows(const std::string& footnoteCaptionCp1252) override;
     void RefreshMarkButtons() override;
     void Open(WindowRole role) override;
     void ShowVerseList(const std::string& captionCp1252, const std::string& rtf) override;
     std::string VerseListPlainText(const std::string& rtf) override;
+    const CompanionText* Companion() override;
     // The language change: after the language index has changed, the data files are checked
     // again and the texts, the corpus and the captions of the new language are loaded.
     void ApplyLanguage() override;
@@ -91,6 +95,8 @@ public:
     void OpenTopicsDialog();
     void OpenSettingsDialog();
     void OpenExportDialog();
+    // Loads the companion window on its first opening and shows it beside the main window.
+    void OpenCompanionWindow();
 
     // The data-file error message, then the end of the program without saving.
     void DataFileError();
@@ -115,6 +121,8 @@ private:
     void RunIntroduction();
     void ShowNotice(int appendix);
     void PrepareHelpWindow();
+    // The settings that only a loaded companion window can have changed.
+    void SaveCompanionState();
 
     ApplicationConfig config_;
     SettingsStore& store_;
@@ -124,6 +132,8 @@ private:
     std::unique_ptr<KelvoLibrary> kelvo_;
     std::array<std::unique_ptr<Form>, kWindowRoleCount> windows_;
     QtTranslations qtTexts_;
+    std::optional<CompanionText> companion_;
+    bool companionRead_ = false;
     bool ended_ = false;
 };
 

@@ -41,4 +41,15 @@ void SetClipboardRtf(const std::string& rtf) {
     clipboard->setMimeData(data.release()); // the clipboard takes ownership
 }
 
+void SetClipboardUnicode(const std::string& utf8Text, const std::string& utf8Html) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr) {
+        return;
+    }
+    auto data = std::make_unique<QMimeData>();
+    data->setHtml(QString::fromStdString(utf8Html));
+    data->setText(QString::fromStdString(utf8Text));
+    clipboard->setMimeData(data.release()); // the clipboard takes ownership
+}
+
 } // namespace lumra

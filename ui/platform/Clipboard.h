@@ -16,4 +16,8 @@ void SetClipboardText(const std::string& cp1252);
 // of the same document for programs that read no RTF.
 void SetClipboardRtf(const std::string& rtf);
 
+// Text that Windows-1252 cannot hold (the original): the plain text as UTF-8 and an HTML
+// version of it, whose markup keeps each part's language and direction for a word processor.
+void SetClipboardUnicode(const std::string& utf8Text, const std::string& utf8Html);
+
 } // namespace lumra

@@ -33,10 +33,21 @@ RichTextBox::RichTextBox(QWidget* parent, const QString& objectName) : QTextEdit
 
 void RichTextBox::SetRtf(const std::string& rtf) {
     rtf_ = rtf;
+    unicode_.clear();
     pending_ = !isVisible();
     if (!pending_) {
         ShowRtf();
     }
+}
+
+void RichTextBox::SetUnicodeText(const QString& text) {
+    if (text == unicode_ && rtf_.empty() && !pending_) {
+        return;
+    }
+    rtf_.clear();
+    pending_ = false;
+    unicode_ = text;
+    setPlainText(text);
 }
 
 void RichTextBox::showEvent(QShowEvent* event) {

@@ -24,6 +24,11 @@ public:
     const std::string& Rtf() const { return rtf_; }
     // The shown text in Windows-1252: paragraphs joined by CR LF (see ShownText).
     std::string PlainText() const;
+    // Text that Windows-1252 cannot hold, shown as it is, in the pane's font and its
+    // document's text option; the same text again lays nothing out.
+    void SetUnicodeText(const QString& text);
+    // What SetUnicodeText last showed, paragraphs joined by "\n".
+    QString UnicodeText() const { return unicode_; }
 
     void SetBackgroundColor(const QColor& colour);
     QColor BackgroundColor() const;
@@ -39,6 +44,7 @@ private:
     void ShowRtf();
 
     std::string rtf_;
+    QString unicode_;
     bool pending_ = false; // rtf_ not read into the shown document yet
 };
 

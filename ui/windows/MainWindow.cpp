@@ -327,7 +327,7 @@ void MainWindow::RenderPosition(int position) {
 
     state.footnoteRtf = page.footnoteRtf;
     state.inlineFootnoteRtf = page.inlineFootnoteRtf;
-    host_.FootnoteFollows(page.footnoteCaption);
+    host_.RenderingFollows(page.footnoteCaption);
     RTB1->SetRtf(page.pageRtf);
 }
 
@@ -493,6 +493,8 @@ int MainWindow::HandleMainKey(int key, int shift) {
         ChangeFontSize(-2);
     } else if (key == 'T') {
         ToggleMarkMode();
+    } else if (key == 'O') {
+        OpenCompanionWindow();
     } else {
         handled = false;
     }
@@ -606,6 +608,10 @@ void MainWindow::OpenHelpWindow() {
 
 void MainWindow::OpenFootnoteWindow() {
     host_.Open(WindowRole::Footnote);
+}
+
+void MainWindow::OpenCompanionWindow() {
+    host_.Open(WindowRole::Companion);
 }
 
 void MainWindow::OpenAppendixWindow() {

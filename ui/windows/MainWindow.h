@@ -70,6 +70,7 @@ public:
     void OpenHelpWindow();
     void OpenFootnoteWindow();
     void OpenAppendixWindow();
+    void OpenCompanionWindow();
     void OpenExportDialog();
     void OpenSettingsDialog();
     void OpenTopicsDialog();

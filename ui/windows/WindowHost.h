@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Prompt.h"
+#include "companion/CompanionText.h"
 #include "state/ReaderState.h"
 
 namespace lumra {
@@ -22,8 +23,9 @@ enum class WindowRole {
     Help,
     Settings,
     VerseList,
+    Companion,
 };
-inline constexpr int kWindowRoleCount = 11;
+inline constexpr int kWindowRoleCount = 12;
 
 class WindowHost {
 public:
@@ -32,8 +34,9 @@ public:
 
     // The main window shows a position with everything that follows it.
     virtual void ShowPosition(int position) = 0;
-    // A rendering has happened: the footnote window takes its caption and body.
-    virtual void FootnoteFollows(const std::string& captionCp1252) = 0;
+    // A rendering has happened: the text windows beside the main window follow it (the
+    // footnote window takes the footnote caption and the footnote body).
+    virtual void RenderingFollows(const std::string& footnoteCaptionCp1252) = 0;
     // The main window's topic buttons follow the marks.
     virtual void RefreshMarkButtons() = 0;
     // Opens a window: a dialog modally (returning when it closes), a text window beside the
@@ -43,6 +46,9 @@ public:
     virtual void ShowVerseList(const std::string& captionCp1252, const std::string& rtf) = 0;
     // The text of a list document as the verse-list window shows it, without showing it.
     virtual std::string VerseListPlainText(const std::string& rtf) = 0;
+    // The original and its transliteration, read on the first call; null when their files
+    // are missing or altered (the reader runs on without them).
+    virtual const CompanionText* Companion() = 0;
 
     // After the language index has changed: check the data again, load its texts and corpus.
     virtual void ApplyLanguage() = 0;
