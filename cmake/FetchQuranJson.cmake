@@ -8,14 +8,15 @@
 #   4. `npm pack quran-json@3.1.2`.
 # A fetched package is copied into the per-user cache, so later build trees need no network.
 #
-# Sets (cache, internal): LUMRA_QURAN_JSON_DIR, the folder holding quran_en.json and
-# quran_sv.json.
+# Sets (cache, internal): LUMRA_QURAN_JSON_DIR, the folder holding quran_en.json,
+# quran_sv.json, quran.json (the original) and quran_transliteration.json.
 
 set(_qj_version "3.1.2")
 set(_qj_file "quran-json-${_qj_version}.tgz")
 set(_qj_sha512
   "2b44544504ae79550ca439190a77d785c93a6025f69442426abd12b08da768d0e07a2fdcaedad57d11dabd9935e2dc344c994641dff3977b4005238642b24b61")
-set(_qj_members package/dist/quran_en.json package/dist/quran_sv.json)
+set(_qj_members package/dist/quran_en.json package/dist/quran_sv.json package/dist/quran.json
+  package/dist/quran_transliteration.json)
 
 set(_qj_dir "${CMAKE_BINARY_DIR}/_deps/quran-json")
 set(_qj_tgz "${_qj_dir}/${_qj_file}")
@@ -131,8 +132,9 @@ if(_qj_cache_dir)
   endif()
 endif()
 
-# Extract the two translations once per tarball; the stamp holds the hashes of what was
-# extracted, so a damaged or edited copy is extracted again.
+# Extract the members once per tarball; the stamp holds the hashes of what was
+# extracted, so a damaged or edited copy, or a member missing (one added to the list since),
+# is extracted again.
 set(_qj_dist "${_qj_dir}/package/dist")
 set(_qj_stamp "${_qj_dir}/extracted.sha512")
 set(_qj_want "${_qj_sha512}")
@@ -141,6 +143,8 @@ foreach(_member IN LISTS _qj_members)
   if(EXISTS "${_qj_dir}/${_member}")
     file(SHA512 "${_qj_dir}/${_member}" _hash)
     string(APPEND _qj_have " ${_hash}")
+  else()
+    string(APPEND _qj_have " missing")
   endif()
 endforeach()
 set(_qj_recorded "")
@@ -169,4 +173,4 @@ if(NOT _qj_recorded STREQUAL "${_qj_want}${_qj_have}")
 endif()
 
 set(LUMRA_QURAN_JSON_DIR "${_qj_dist}" CACHE INTERNAL
-  "Folder of the quran-json translations the data sets are built from")
+  "Folder of the quran-json texts the data sets are built from")

@@ -23,7 +23,9 @@ if(TARGET kelvo)
   install(TARGETS kelvo LIBRARY DESTINATION "${LUMRA_INSTALL_PROGRAM_DIR}" NAMELINK_SKIP)
 endif()
 
-set(_lumra_data_files "${LUMRA_PROGRAM_DIR}/Ocf")
+# The 19 data files, "Ocf" and the two companion files (the original, its transliteration).
+set(_lumra_data_files "${LUMRA_PROGRAM_DIR}/Ocf" "${LUMRA_PROGRAM_DIR}/original.txt"
+  "${LUMRA_PROGRAM_DIR}/transliteration.txt")
 foreach(lang en sv)
   foreach(out kvt.txt nst.txt nfn.txt ksn.txt hlp.rtf len aapx apt.txt ift.txt)
     list(APPEND _lumra_data_files "${LUMRA_PROGRAM_DIR}/${lang}${out}")

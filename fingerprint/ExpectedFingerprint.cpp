@@ -5,13 +5,11 @@
 // Usage: kelvo_expected <program folder> <header>
 
 #include "Fingerprint.h"
+#include "GeneratedHeader.h"
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
-#include <system_error>
 
 namespace {
 
@@ -25,32 +23,6 @@ std::string HeaderText(const std::string& fingerprint) {
            fingerprint +
            "\";\n"
            "} // namespace lumra\n";
-}
-
-bool ReadFile(const std::filesystem::path& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return false;
-    }
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
-}
-
-// Writes beside the target and renames, so a reader never sees half a header.
-bool ReplaceFile(const std::filesystem::path& path, const std::string& text) {
-    std::filesystem::path temporary = path;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << text;
-        out.close();
-        if (!out) {
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    return !error;
 }
 
 } // namespace
@@ -75,12 +47,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    const std::string text = HeaderText(fingerprint);
-    std::string current;
-    if (ReadFile(header, current) && current == text) {
-        return 0;
-    }
-    if (!ReplaceFile(header, text)) {
+    if (!lumra::tools::WriteHeaderIfChanged(header, HeaderText(fingerprint))) {
         std::fprintf(stderr, "kelvo_expected: cannot write %s\n", header.c_str());
         return 1;
     }

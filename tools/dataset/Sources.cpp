@@ -36,9 +36,7 @@ long IdField(const json& object, std::string_view where) {
     return value.get<long>();
 }
 
-} // namespace
-
-SourceText ParseSourceText(std::string_view text, std::string_view name) {
+json ParseChapters(std::string_view text, std::string_view name) {
     json doc;
     try {
         doc = json::parse(text);
@@ -49,32 +47,58 @@ SourceText ParseSourceText(std::string_view text, std::string_view name) {
         throw DataError(std::string(name) + ": expected an array of " + std::to_string(kSuraCount) +
                         " chapters");
     }
+    return doc;
+}
+
+// The chapter's verses in order, each its string field `field`.
+std::vector<std::string> ChapterVerses(const json& chapter, std::size_t index, const char* field,
+                                       const std::string& where) {
+    if (IdField(chapter, where) != static_cast<long>(index + 1)) {
+        throw DataError(where + ": chapters are not in order");
+    }
+    const json& verses = Field(chapter, "verses", where);
+    if (!verses.is_array()) {
+        throw DataError(where + ": \"verses\" is not an array");
+    }
+    std::vector<std::string> texts;
+    texts.reserve(verses.size());
+    for (std::size_t v = 0; v < verses.size(); ++v) {
+        const std::string vwhere = where + " verse " + std::to_string(v + 1);
+        if (IdField(verses[v], vwhere) != static_cast<long>(v + 1)) {
+            throw DataError(vwhere + ": verses are not in order");
+        }
+        texts.push_back(StringField(verses[v], field, vwhere));
+    }
+    return texts;
+}
+
+} // namespace
+
+SourceText ParseSourceText(std::string_view text, std::string_view name) {
+    const json doc = ParseChapters(text, name);
     SourceText source;
     source.suras.reserve(doc.size());
     for (std::size_t i = 0; i < doc.size(); ++i) {
         const std::string where = std::string(name) + " chapter " + std::to_string(i + 1);
         const json& chapter = doc[i];
-        if (IdField(chapter, where) != static_cast<long>(i + 1)) {
-            throw DataError(where + ": chapters are not in order");
-        }
         SourceSura sura;
+        sura.verses = ChapterVerses(chapter, i, "translation", where);
         sura.name = StringField(chapter, "translation", where);
         sura.transliteration = StringField(chapter, "transliteration", where);
-        const json& verses = Field(chapter, "verses", where);
-        if (!verses.is_array()) {
-            throw DataError(where + ": \"verses\" is not an array");
-        }
-        sura.verses.reserve(verses.size());
-        for (std::size_t v = 0; v < verses.size(); ++v) {
-            const std::string vwhere = where + " verse " + std::to_string(v + 1);
-            if (IdField(verses[v], vwhere) != static_cast<long>(v + 1)) {
-                throw DataError(vwhere + ": verses are not in order");
-            }
-            sura.verses.push_back(StringField(verses[v], "translation", vwhere));
-        }
         source.suras.push_back(std::move(sura));
     }
     return source;
+}
+
+VerseTexts ParseVerseTexts(std::string_view text, std::string_view name, const char* field) {
+    const json doc = ParseChapters(text, name);
+    VerseTexts suras;
+    suras.reserve(doc.size());
+    for (std::size_t i = 0; i < doc.size(); ++i) {
+        suras.push_back(ChapterVerses(doc[i], i, field,
+                                      std::string(name) + " chapter " + std::to_string(i + 1)));
+    }
+    return suras;
 }
 
 SourceText LoadSourceText(const std::filesystem::path& file) {

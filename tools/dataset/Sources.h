@@ -27,6 +27,11 @@ struct SourceText {
 SourceText ParseSourceText(std::string_view json, std::string_view name);
 SourceText LoadSourceText(const std::filesystem::path& file);
 
+// The verse texts of a source without translated names (the original, the transliteration):
+// the string field `field` of every verse, sura 1 first. Throws DataError like ParseSourceText.
+using VerseTexts = std::vector<std::vector<std::string>>;
+VerseTexts ParseVerseTexts(std::string_view json, std::string_view name, const char* field);
+
 struct HandWritten {
     std::array<std::string, 3> appendices; // appendix 1..3, plain text or RTF by language
     std::string appendixTitles;            // three lines

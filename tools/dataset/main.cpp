@@ -1,8 +1,9 @@
 // lumra_dataset: builds the data files of both languages into the program folder.
-//   lumra_dataset --source <folder of quran_en.json, quran_sv.json> --data <data folder>
-//                 --out <program folder>
+//   lumra_dataset --source <folder of quran_en.json, quran_sv.json, quran.json and
+//                 quran_transliteration.json> --data <data folder> --out <program folder>
 
 #include "dataset/Checks.h"
+#include "dataset/Companion.h"
 #include "dataset/DataSet.h"
 #include "dataset/Repairs.h"
 #include "dataset/Report.h"
@@ -74,6 +75,8 @@ int Run(const Options& opt) {
         }
     }
     files.push_back(BuildFiguresFile());
+    // Checked on their own when built; the fingerprint and its size limit are not theirs.
+    std::vector<OutputFile> companion = BuildCompanionFiles(opt.source);
 
     CheckReport report = CheckDataSet(files, kLanguages);
     for (const std::string& w : warnings) {
@@ -88,6 +91,9 @@ int Run(const Options& opt) {
         }
         std::cerr << "lumra_dataset: the data set fails its checks; nothing was written\n";
         return 1;
+    }
+    for (OutputFile& f : companion) {
+        files.push_back(std::move(f));
     }
 
     fs::create_directories(opt.out);
