@@ -161,7 +161,7 @@ TEST_F(CompanionWindowTest, TheTransliterationBoxIsKeptAndHidesItsPane) {
     window->Open();
     EXPECT_TRUE(box->isChecked());
     const int otherHeight = panes[2]->height();
-    QTest::mouseClick(box, Qt::LeftButton);
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
     EXPECT_EQ(host.state.companion.transliteration, 0);
     EXPECT_FALSE(panes[1]->isVisible());
     EXPECT_GT(panes[2]->height(), otherHeight) << "the other panes take its room";
@@ -175,7 +175,7 @@ TEST_F(CompanionWindowTest, TheTransliterationBoxIsKeptAndHidesItsPane) {
     window->Open();
     EXPECT_FALSE(box->isChecked());
     EXPECT_FALSE(panes[1]->isVisible());
-    QTest::mouseClick(box, Qt::LeftButton);
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
     EXPECT_TRUE(panes[1]->isVisible());
     EXPECT_EQ(Shown(1), Utf8(TransliterationShown(*host.companion, 300)));
 }

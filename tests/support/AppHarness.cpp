@@ -50,6 +50,7 @@ Application& AppHarness::Create(int systemLanguageId, std::string expectedFinger
     ApplicationConfig config;
     config.programFolder = folder.Path();
     config.expectedFingerprint = expectedFingerprint;
+    config.companionExpected = companionExpected;
     config.systemLanguageId = systemLanguageId;
     config.randomSeed = 12345;
     app = std::make_unique<Application>(config, store, prompt,

@@ -36,10 +36,10 @@ public:
     void OnNextModal(std::function<void(QWidget*)> action);
     // Runs open, which shows a modal window, and the steps in that window once it is active;
     // Esc closes it afterwards when the steps left it open. False when no window came.
-    bool InNextModal(const std::function<void()>& open,
-                     const std::function<void(QWidget*)>& steps);
+    bool InNextModal(const std::function<void()>& open, const std::function<void(QWidget*)>& steps);
 
     TempFolder folder;
+    CompanionExpected companionExpected; // none: the companion files never match
     ScriptedPrompt prompt;
     MemorySettingsStore store;
     std::vector<int> endCodes; // each end of the program, with its exit code

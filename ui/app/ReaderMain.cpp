@@ -8,6 +8,7 @@
 
 #include "app/Application.h"
 #include "cli/SubcommandMain.h"
+#include "lumra/ExpectedCompanion.h"
 #include "lumra/ExpectedFingerprint.h"
 #include "platform/EndSignals.h"
 #include "platform/QtPrompt.h"
@@ -44,6 +45,7 @@ extern "C" __attribute__((visibility("default"))) int LumraReaderMain(int argc, 
     lumra::ApplicationConfig config;
     config.programFolder = QApplication::applicationDirPath().toStdString() + "/";
     config.expectedFingerprint = lumra::kExpectedFingerprint;
+    config.companionExpected = lumra::kExpectedCompanion;
     config.systemLanguageId = lumra::UserDefaultLanguageId();
 
     lumra::QtSettingsStore store;

@@ -1,6 +1,7 @@
 #include "windows/CompanionWindow.h"
 
 #include <QCheckBox>
+#include <QPushButton>
 #include <QTextDocument>
 #include <QTextOption>
 
