@@ -171,6 +171,11 @@ int main(int argc, char* argv[]) {
         {"whole-text export, RTF", "export/rtf", "export/rtf/one-write", 3},
         {"whole-text export, plain text", "export/text", "export/text/one-write", 3},
         {"hit list of 200 in Form13", "hit-list-200", "", 50},
+        {"next position, companion window open", "next-position/companion-open",
+         "next-position/companion-closed", 2, "ms", true},
+        // The same with the companion's own panes filled and painted as well.
+        {"next position, companion window caught up", "next-position/companion-caught-up",
+         "next-position/companion-closed", 16, "ms", true},
         {"start-up, whole process", "startup/process", "startup/minimal-window", 2},
         // Not the reader's: what the fonts of one line of text cost any start-up.
         {"empty window with one line of text, whole process", "startup/one-line-window",

@@ -93,16 +93,26 @@ int PrintTable(const std::vector<Figure>& figures, const std::vector<FigureRun>&
             std::snprintf(target, sizeof target, "at most %g %s", f.limit, f.unit.c_str());
             met = figure.median <= f.limit;
         } else {
-            std::snprintf(target, sizeof target, "at most %gx", f.limit);
+            if (f.overBaseline) {
+                std::snprintf(target, sizeof target, "at most %g %s more", f.limit, f.unit.c_str());
+            } else {
+                std::snprintf(target, sizeof target, "at most %gx", f.limit);
+            }
             const auto b = samples.find(f.baseline);
             if (b != samples.end() && !b->second.empty()) {
                 const Spread base = SpreadOf(b->second);
                 baselineText = Describe(base, f.unit);
-                const double ratio = base.median > 0 ? figure.median / base.median : 0;
-                char r[32];
-                std::snprintf(r, sizeof r, "%.2fx", ratio);
+                char r[48];
+                if (f.overBaseline) {
+                    const double more = figure.median - base.median;
+                    std::snprintf(r, sizeof r, "%+.3f %s", more, f.unit.c_str());
+                    met = more <= f.limit;
+                } else {
+                    const double ratio = base.median > 0 ? figure.median / base.median : 0;
+                    std::snprintf(r, sizeof r, "%.2fx", ratio);
+                    met = base.median > 0 && ratio <= f.limit;
+                }
                 ratioText = r;
-                met = base.median > 0 && ratio <= f.limit;
             }
         }
         missed += met ? 0 : 1;

@@ -29,6 +29,8 @@ struct Figure {
     std::string baseline;    // empty: the target is an absolute limit
     double limit = 0;        // the highest ratio, or the highest median in `unit`
     std::string unit = "ms"; // "ms" or "MB"
+    // The limit bounds the median less the baseline's, in `unit`, instead of their ratio.
+    bool overBaseline = false;
 };
 
 struct Spread {

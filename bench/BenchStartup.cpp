@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include "lumra/ExpectedCompanion.h"
 #include "lumra/ExpectedFingerprint.h"
 
 namespace lumra::bench {
@@ -35,6 +36,7 @@ StartedReader::StartedReader() {
     ApplicationConfig config;
     config.programFolder = ProgramFolder();
     config.expectedFingerprint = kExpectedFingerprint;
+    config.companionExpected = kExpectedCompanion;
     config.systemLanguageId = 1033;
     config.randomSeed = 12345;
     app_ = std::make_unique<Application>(config, store_, prompt_,

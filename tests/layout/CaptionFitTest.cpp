@@ -14,6 +14,7 @@
 #include "AppHarness.h"
 #include "toolkit/WindowLayout.h"
 #include "windows/AppendixWindow.h"
+#include "windows/CompanionWindow.h"
 #include "windows/ExportDialog.h"
 #include "windows/FootnoteWindow.h"
 #include "windows/GoToDialog.h"
@@ -108,8 +109,10 @@ TEST_P(CaptionFit, NoLabelOfTheStartedWindowsIsCutOff) {
         for (Form* dialog : dialogs) {
             dialog->LayOut();
         }
-        dialogs.insert(dialogs.end(), {&main, app.Loaded<StartupWindow>(),
-                                       app.Loaded<FootnoteWindow>(), app.Loaded<AppendixWindow>()});
+        app.Open(WindowRole::Companion);
+        dialogs.insert(dialogs.end(),
+                       {&main, app.Loaded<StartupWindow>(), app.Loaded<FootnoteWindow>(),
+                        app.Loaded<AppendixWindow>(), app.Loaded<CompanionWindow>()});
         for (Form* window : dialogs) {
             if (window == nullptr) {
                 continue;

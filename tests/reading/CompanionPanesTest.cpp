@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QFontInfo>
 #include <QRegularExpression>
 #include <QTest>
@@ -99,6 +100,7 @@ TEST(CompanionPanes, HoldTheDataFilesInBothLanguagesAfterLAndAfterZ) {
         ASSERT_TRUE(corpus.ok()) << other;
         for (const int p : positions) {
             main.RenderPosition(p);
+            QCoreApplication::processEvents(); // the panes follow from the event loop
             const auto at = static_cast<std::size_t>(p);
             const std::string where = when + " at position " + std::to_string(p);
             EXPECT_EQ(pane("RTB1")->UnicodeText(), ExpectedOriginal(original[at], p)) << where;
@@ -123,6 +125,7 @@ TEST(CompanionPanes, HoldTheDataFilesInBothLanguagesAfterLAndAfterZ) {
 
     const double before = pane("RTB1")->font().pointSizeF();
     QTest::keyClick(&main, Qt::Key_Z);
+    QCoreApplication::processEvents();
     EXPECT_DOUBLE_EQ(pane("RTB1")->font().pointSizeF(), before + 1.75);
     check("en", "after Z");
     EXPECT_EQ(QFontInfo(pane("RTB1")->font()).family(), QStringLiteral("Amiri Quran"));

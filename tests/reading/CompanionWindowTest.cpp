@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QTest>
@@ -66,6 +67,11 @@ protected:
         box = window->findChild<QCheckBox*>(QStringLiteral("Check1"));
         ASSERT_NE(box, nullptr);
     }
+    // A rendering, and the event loop that fills the panes after it.
+    void Follow() {
+        window->FollowRendering();
+        QCoreApplication::processEvents();
+    }
     QString Shown(int pane) const { return panes[static_cast<std::size_t>(pane)]->UnicodeText(); }
     std::string Name(int pane) const {
         return panes[static_cast<std::size_t>(pane)]->accessibleName().toStdString();
@@ -104,19 +110,19 @@ TEST_F(CompanionWindowTest, FollowsThePositionTheReadingSizeAndTheLanguage) {
 
     // The opening of sura 2 carries the subtitle of the other language.
     host.state.currentPosition = static_cast<std::int16_t>(PositionOf(2, 0));
-    window->FollowRendering();
+    Follow();
     EXPECT_TRUE(Shown(2).startsWith(QStringLiteral("sv Sura 2\nsecond line\n\n[2:0]\n")));
 
     host.state.currentPosition = 301;
     host.state.settings.viewFontSize = 22; // Z
-    window->FollowRendering();
+    Follow();
     ExpectPosition(301, "sv", "after Z");
     EXPECT_DOUBLE_EQ(panes[0]->font().pointSizeF(), 19.25);
     EXPECT_DOUBLE_EQ(panes[1]->font().pointSizeF(), 11.0);
 
     host.state.settings.language = 2; // L: the other language is the one just left
     window->RefreshCaptions();
-    window->FollowRendering();
+    Follow();
     ExpectPosition(301, "en", "after L");
     EXPECT_EQ(Name(2), "en#151");
 
@@ -124,7 +130,7 @@ TEST_F(CompanionWindowTest, FollowsThePositionTheReadingSizeAndTheLanguage) {
     QTest::keyClick(window.get(), Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
     host.state.currentPosition = 302;
-    window->FollowRendering();
+    Follow();
     ExpectPosition(301, "en", "hidden");
     window->Open();
     ExpectPosition(302, "en", "opened again");

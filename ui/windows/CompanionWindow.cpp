@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTextDocument>
 #include <QTextOption>
+#include <QTimer>
 
 #include "SuraTable.h"
 #include "corpus/CorpusLoader.h"
@@ -87,6 +88,8 @@ CompanionWindow::CompanionWindow(WindowHost& host) : TextWindow("Form14", kDesig
     NameByText(*RTB2, kTransliterationName);
     originalFont_.setFamilies({QStringLiteral("Amiri Quran"), QStringLiteral("Amiri")});
     RTB1->setLayoutDirection(Qt::RightToLeft);
+    // A scroll bar that comes and goes would lay the original out twice.
+    RTB1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Check1->setChecked(host_.State().companion.transliteration == 1);
     connect(Check1, &QCheckBox::clicked, this, &CompanionWindow::Check1_Click);
     ApplyColours();
@@ -181,10 +184,17 @@ void CompanionWindow::Fill() {
 }
 
 void CompanionWindow::FollowRendering() {
-    if (isVisible()) {
-        Fill();
-    } else {
-        stale_ = true;
+    stale_ = true;
+    // The panes follow once the main window has shown the page: the reading never waits for
+    // the shaping of the original, and a run of renderings (a held key) fills them once.
+    if (isVisible() && !fillQueued_) {
+        fillQueued_ = true;
+        QTimer::singleShot(0, this, [this] {
+            fillQueued_ = false;
+            if (stale_ && isVisible()) {
+                Fill();
+            }
+        });
     }
 }
 

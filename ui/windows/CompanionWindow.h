@@ -27,7 +27,8 @@ public:
     // Close button text 24, the transliteration box 147 and the panes' names.
     void RefreshCaptions() override;
     // Called by each rendering: the panes follow the position, the reading size and the
-    // language while the window is visible; a hidden window is filled when it opens.
+    // language from the event loop, once the rendering is on the screen, while the window is
+    // visible; a hidden window is filled when it opens.
     void FollowRendering();
     // Fills the panes and shows the window (key O of the main window).
     void Open();
@@ -57,7 +58,8 @@ private:
     QFont originalFont_;
     QFont readingFont_;
     int fontSize_ = 0;  // the reading size the fonts were set for, in half-points
-    bool stale_ = true; // a rendering came while the window was hidden
+    bool stale_ = true; // a rendering has come since the last filling
+    bool fillQueued_ = false;
     // By language index (1, 2); a corpus is read once, the attempt too.
     std::array<std::optional<Corpus>, 3> corpora_;
     std::array<bool, 3> corpusRead_{};
