@@ -27,22 +27,31 @@ void AddSides(std::vector<WindowRect>& out, const WindowRect& screen, const Wind
 
 } // namespace
 
-Offset PlaceBeside(const WindowRect& screen, const WindowRect& main, const WindowRect& other,
-                   int width, int height) {
+WindowRect PlaceBeside(const WindowRect& screen, const WindowRect& main, const WindowRect& other,
+                       int width, int height, int minWidth) {
     std::vector<WindowRect> places;
     AddSides(places, screen, main, width, height);
     if (!other.Empty()) {
         AddSides(places, screen, other, width, height);
     }
+    const int top = Clamp(main.top, screen.top, screen.Bottom() - height);
+    const int right = std::min(width, screen.Right() - main.Right() - kGap);
+    if (right >= minWidth && right > 0) {
+        places.push_back({main.Right() + kGap, top, right, height});
+    }
+    const int left = std::min(width, main.left - kGap - screen.left);
+    if (left >= minWidth && left > 0) {
+        places.push_back({main.left - kGap - left, top, left, height});
+    }
     for (const bool clearOfOther : {true, false}) {
         for (const WindowRect& place : places) {
             if (place.Inside(screen) && !place.Overlaps(main) &&
                 (!clearOfOther || !place.Overlaps(other))) {
-                return {place.left, place.top};
+                return place;
             }
         }
     }
-    return {std::max(screen.left, screen.Right() - width), screen.top};
+    return {std::max(screen.left, screen.Right() - width), screen.top, width, height};
 }
 
 } // namespace lumra

@@ -27,11 +27,12 @@ struct WindowRect {
     }
 };
 
-// The top-left corner of a window of width x height: to the right of the main window, to its
-// left, below or above it, or likewise beside `other` (empty: none), the first of these that
-// lies on the screen and covers neither. Without such a place, the first that covers only
-// `other`; without that, the screen's top right corner.
-Offset PlaceBeside(const WindowRect& screen, const WindowRect& main, const WindowRect& other,
-                   int width, int height);
+// The frame of a window of width x height: to the right of the main window, to its left, below
+// or above it, or likewise beside `other` (empty: none), the first of these that lies on the
+// screen and covers neither; then to the right or left of the main window narrowed to the room
+// there, down to minWidth. Without such a place, the first that covers only `other`; without
+// that, the screen's top right corner.
+WindowRect PlaceBeside(const WindowRect& screen, const WindowRect& main, const WindowRect& other,
+                       int width, int height, int minWidth);
 
 } // namespace lumra

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
@@ -13,6 +14,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include "AppHarness.h"
 #include "FakeHost.h"
@@ -99,7 +101,9 @@ TEST_F(CompanionWindowTest, FollowsThePositionTheReadingSizeAndTheLanguage) {
     EXPECT_EQ(window->windowTitle().toStdString(), "en#146" + Place(300));
     const QTextDocument& original = *panes[0]->document();
     EXPECT_EQ(original.firstBlock().textDirection(), Qt::RightToLeft);
-    EXPECT_EQ(original.defaultTextOption().alignment(), Qt::AlignRight);
+    original.documentLayout()->documentSize(); // laid out now
+    const QTextLine line = original.firstBlock().layout()->lineAt(0);
+    EXPECT_GT(line.naturalTextRect().left(), line.width() / 2) << "the short line stands right";
     EXPECT_EQ(panes[0]->font().families(),
               (QStringList{QStringLiteral("Amiri Quran"), QStringLiteral("Amiri")}));
     EXPECT_DOUBLE_EQ(panes[0]->font().pointSizeF(), 17.5);
@@ -205,29 +209,32 @@ TEST_F(CompanionWindowTest, WithoutTheCompanionFilesItSaysSoAndShowsTheOtherLang
 struct PlacementCase {
     WindowRect main;
     WindowRect footnote;
-    Offset expected;
+    WindowRect expected;
 };
 class CompanionPlacement : public ::testing::TestWithParam<PlacementCase> {};
 
 TEST_P(CompanionPlacement, BesideTheMainWindowAndClearOfTheFootnoteWindow) {
     const WindowRect screen{0, 0, 1600, 1000};
     const auto& c = GetParam();
-    const Offset at = PlaceBeside(screen, c.main, c.footnote, 500, 430);
-    EXPECT_EQ(at.x, c.expected.x);
-    EXPECT_EQ(at.y, c.expected.y);
+    const WindowRect at = PlaceBeside(screen, c.main, c.footnote, 500, 430, 300);
+    EXPECT_EQ(
+        std::vector<int>({at.left, at.top, at.width, at.height}),
+        std::vector<int>({c.expected.left, c.expected.top, c.expected.width, c.expected.height}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Screens, CompanionPlacement,
     ::testing::Values(
         // Room on the right.
-        PlacementCase{{100, 100, 580, 440}, {}, {688, 100}},
+        PlacementCase{{100, 100, 580, 440}, {}, {688, 100, 500, 430}},
         // The footnote window is on the right: below the main window.
-        PlacementCase{{100, 100, 580, 440}, {688, 100, 500, 280}, {100, 548}},
+        PlacementCase{{100, 100, 580, 440}, {688, 100, 500, 280}, {100, 548, 500, 430}},
         // No room on the right: on the left.
-        PlacementCase{{1000, 100, 580, 440}, {}, {492, 100}},
+        PlacementCase{{1000, 100, 580, 440}, {}, {492, 100, 500, 430}},
+        // Room only for a narrower window on the right.
+        PlacementCase{{300, 100, 900, 900}, {}, {1208, 100, 392, 430}},
         // No room beside or around: the screen's top right corner, covering the main window.
-        PlacementCase{{0, 0, 1600, 1000}, {}, {1100, 0}}));
+        PlacementCase{{0, 0, 1600, 1000}, {}, {1100, 0, 500, 430}}));
 
 // On a whole reader: nothing of the window loads while it stays closed, and the settings of
 // the others are written as before; left open, it opens again after the first paint.

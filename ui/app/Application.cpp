@@ -338,11 +338,13 @@ void Application::OpenCompanionWindow() {
                 footnote = FrameOf(*footnotes);
             }
             // Before its first show the frame is not known yet: the title bar is allowed for.
-            const QSize frame = companion.size() + QSize(8, 32);
-            const Offset place =
+            const QSize decoration(8, 32);
+            const QSize frame = companion.size() + decoration;
+            const WindowRect place =
                 PlaceBeside({area.x(), area.y(), area.width(), area.height()}, FrameOf(main),
-                            footnote, frame.width(), frame.height());
-            companion.move(place.x, place.y);
+                            footnote, frame.width(), frame.height(), frame.width() * 3 / 5);
+            companion.resize(place.width - decoration.width(), companion.height());
+            companion.move(place.left, place.top);
         }
     }
     companion.Open();

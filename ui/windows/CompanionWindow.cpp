@@ -1,6 +1,7 @@
 #include "windows/CompanionWindow.h"
 
 #include <QCheckBox>
+#include <QPalette>
 #include <QPushButton>
 #include <QTextDocument>
 #include <QTextOption>
@@ -21,11 +22,11 @@ namespace lumra {
 namespace {
 
 constexpr DesignControl kControls[] = {
-    {"RTB1", 4, 4, 472, 140, 10},        {"RTB2", 4, 148, 472, 80, 10},
-    {"RTB3", 4, 232, 472, 124, 10},      {"Check1", 8, 366, 176, 24, 10},
-    {"Command1", 190, 364, 100, 28, 10},
+    {"RTB1", 4, 4, 552, 176, 10},        {"RTB2", 4, 184, 552, 90, 10},
+    {"RTB3", 4, 278, 552, 134, 10},      {"Check1", 8, 426, 200, 24, 10},
+    {"Command1", 230, 424, 100, 28, 10},
 };
-constexpr DesignWindow kDesign{480, 400, kControls};
+constexpr DesignWindow kDesign{560, 460, kControls};
 constexpr int kPaneGap = 4;
 // The original is drawn this much larger than the reading size.
 constexpr double kOriginalScale = 1.75;
@@ -62,7 +63,9 @@ QString VerseText(const Corpus& corpus, int position) {
 QTextOption Direction(Qt::LayoutDirection direction) {
     QTextOption option;
     option.setTextDirection(direction);
-    option.setAlignment(direction == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft);
+    // Absolute: in a right-to-left text, a plain AlignRight would mean the left edge.
+    option.setAlignment((direction == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft) |
+                        Qt::AlignAbsolute);
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     return option;
 }
@@ -88,8 +91,10 @@ CompanionWindow::CompanionWindow(WindowHost& host) : TextWindow("Form14", kDesig
     NameByText(*RTB2, kTransliterationName);
     originalFont_.setFamilies({QStringLiteral("Amiri Quran"), QStringLiteral("Amiri")});
     RTB1->setLayoutDirection(Qt::RightToLeft);
-    // A scroll bar that comes and goes would lay the original out twice.
-    RTB1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // A scroll bar that comes and goes would lay a pane out twice.
+    for (RichTextBox* pane : {RTB1, RTB2, RTB3}) {
+        pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    }
     Check1->setChecked(host_.State().companion.transliteration == 1);
     connect(Check1, &QCheckBox::clicked, this, &CompanionWindow::Check1_Click);
     ApplyColours();
@@ -98,6 +103,12 @@ CompanionWindow::CompanionWindow(WindowHost& host) : TextWindow("Form14", kDesig
 
 void CompanionWindow::ApplyColours() {
     PaintPanes(ToQColor(host_.State().settings.colour));
+    // The panes hold plain text: white on the window colour, as the documents colour theirs.
+    for (RichTextBox* pane : {RTB1, RTB2, RTB3}) {
+        QPalette p = pane->palette();
+        p.setColor(QPalette::Text, Qt::white);
+        pane->setPalette(p);
+    }
     PaintIndicatorOnWindow(*Check1);
 }
 
