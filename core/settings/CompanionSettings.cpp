@@ -31,7 +31,6 @@ CompanionSettings LoadCompanionSettings(const SettingsStore& store) {
 void SaveCompanionSettings(SettingsStore& store, const CompanionSettings& s) {
     store.Set(kSection, "c_open", s.open == 1 ? "1" : "0");
     store.Set(kSection, "c_tl", s.transliteration == 1 ? "1" : "0");
-    store.Flush();
 }
 
 } // namespace lumra

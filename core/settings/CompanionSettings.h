@@ -17,6 +17,7 @@ struct CompanionSettings {
 
 // A stored value that is not 0 or 1 reads as the default.
 CompanionSettings LoadCompanionSettings(const SettingsStore& store);
+// Sets the values; SaveSettings, which comes after it, writes them through with the others.
 void SaveCompanionSettings(SettingsStore& store, const CompanionSettings& settings);
 
 } // namespace lumra

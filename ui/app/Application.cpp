@@ -533,8 +533,8 @@ void Application::ShowStartupReminder() {
 }
 
 bool Application::ConfirmClose() {
-    SaveSettings(store_, state_.settings);
     SaveCompanionState();
+    SaveSettings(store_, state_.settings);
     QApplication::processEvents();
     const auto answer = prompt_.Show(state_.texts[64], state_.texts[45], PromptIcon::Question,
                                      PromptButtons::YesNo);
@@ -557,8 +557,8 @@ void Application::EndOnRequest() {
 
 void Application::SaveOnRequest() {
     if (state_.startFinished == 1 && !ended_) {
-        SaveSettings(store_, state_.settings);
         SaveCompanionState();
+        SaveSettings(store_, state_.settings);
     }
 }
 

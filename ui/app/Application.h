@@ -59,7 +59,7 @@ public:
     // again and the texts, the corpus and the captions of the new language are loaded.
     void ApplyLanguage() override;
     // The colour routines of the main, search, go-to, footnote, appendix, export, topics and
-    // verse-list windows, in this order, and the help window's.
+    // verse-list windows, in this order, then the help and companion windows'.
     void ApplyWindowColours() override;
     bool MainWindowVisible() const override;
     void LayOutLoadedWindows() override;
