@@ -47,6 +47,12 @@ bool TakeCommandSwitch(std::string_view word, CliArguments& a) {
     }
     switch (a.command) {
     case Subcommand::Show:
+        if (word == "original" || word == "transliteration" || word == "parallel") {
+            (word == "original"   ? a.original
+             : word == "parallel" ? a.parallel
+                                  : a.transliteration) = true;
+            return true;
+        }
         return word != "capitals" && word != "no-capitals" && TakeSwitch(word, kListSwitches, a);
     case Subcommand::Search:
         if (word == "refs" || word == "count") {

@@ -24,6 +24,10 @@ struct CliArguments {
     bool refs = false;
     bool count = false;
     bool json = false; // show, search: JSON Lines
+    // show: the original before each verse, its transliteration, the other language after it.
+    bool original = false;
+    bool transliteration = false;
+    bool parallel = false;
     std::optional<int> limit;
     bool richText = true;
     bool replace = false;

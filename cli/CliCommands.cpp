@@ -49,6 +49,28 @@ private:
     bool replace_;
 };
 
+// One position of show in plain text, UTF-8: the original and its transliteration on a line
+// each before the verse as F10 copies it, the other language's subtitle, reference and text
+// after it.
+std::string ShowWithCompanion(const CliArguments& args, const CliData& data,
+                              const std::array<std::uint8_t, 4>& viewOptions, int position) {
+    std::string out;
+    if (args.original && data.companion != nullptr) {
+        out += OriginalShown(*data.companion, position) + "\r\n";
+    }
+    if (args.transliteration && data.companion != nullptr) {
+        out += TransliterationShown(*data.companion, position) + "\r\n";
+    }
+    if (!out.empty()) {
+        out += "\r\n";
+    }
+    out += Cp1252ToUtf8(VerseClipText(data.corpus, viewOptions, position));
+    if (args.parallel && data.parallel != nullptr) {
+        out += Cp1252ToUtf8(VerseClipText(*data.parallel, {1, 0, viewOptions[2], 0}, position));
+    }
+    return out;
+}
+
 } // namespace
 
 CommandResult RunShow(const CliArguments& args, const CliData& data) {
@@ -57,6 +79,10 @@ CommandResult RunShow(const CliArguments& args, const CliData& data) {
         Flag(args.Switch("with-subtitles", stored[0] == 1)),
         Flag(args.Switch("with-footnotes", stored[1] == 1)),
         Flag(args.Switch("one-line", stored[2] == 1)), stored[3]};
+    const bool companion = args.original || args.transliteration || args.parallel;
+    const JsonCompanion fields{args.original ? data.companion : nullptr,
+                               args.transliteration ? data.companion : nullptr,
+                               args.parallel ? data.parallel : nullptr, data.parallelLanguage};
     CommandResult result;
     for (const std::string& reference : args.operands) {
         const ShowRange range = CheckShowReference(reference);
@@ -68,13 +94,15 @@ CommandResult RunShow(const CliArguments& args, const CliData& data) {
         }
         for (int p = range.first; p <= range.last; ++p) {
             if (args.json) {
-                AppendJsonLine(result.out, data.corpus, p, nullptr);
+                AppendJsonLine(result.out, data.corpus, p, nullptr, fields);
+            } else if (companion) {
+                result.out += ShowWithCompanion(args, data, viewOptions, p);
             } else {
                 result.out += VerseClipText(data.corpus, viewOptions, p);
             }
         }
     }
-    result.utf8 = args.json;
+    result.utf8 = args.json || companion;
     return result;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/CliArguments.h"
+#include "companion/CompanionText.h"
 #include "corpus/Corpus.h"
 #include "corpus/InterfaceTexts.h"
 #include "settings/Settings.h"
@@ -24,6 +25,10 @@ struct CliData {
     const InterfaceTexts& texts;
     const Corpus& corpus;
     const Settings& settings; // as stored; the switches override them
+    // show: loaded only when --original or --transliteration, and --parallel, ask for them.
+    const CompanionText* companion = nullptr;
+    const Corpus* parallel = nullptr;
+    std::string_view parallelLanguage = {}; // its code, "en" or "sv"
 };
 
 struct CommandResult {

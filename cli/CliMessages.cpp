@@ -15,7 +15,7 @@ constexpr std::string_view kNoDisplayEnd = "; show, search and export work witho
 constexpr std::string_view kNoDisplayEndSv = "; show, search och export fungerar utan skärm";
 
 // In the order of CliMessage; {n} is replaced by the nth argument.
-constexpr std::array<Wording, 19> kWordings = {{
+constexpr std::array<Wording, 20> kWordings = {{
     {"", ""},
     {"unknown command '{0}'; see lumra --help", "okänt kommando '{0}'; se lumra --help"},
     {"unknown command '{0}' (did you mean '{1}'?); see lumra --help",
@@ -42,8 +42,12 @@ constexpr std::array<Wording, 19> kWordings = {{
      "ingen skärm att öppna läsaren på (DISPLAY och WAYLAND_DISPLAY är inte satta)"},
     {"no display to open the reader on ({0} cannot be reached)",
      "ingen skärm att öppna läsaren på ({0} går inte att nå)"},
+    {"{0}: the original text is not available (original.txt or transliteration.txt in the "
+     "program folder is missing or altered)",
+     "{0}: originaltexten finns inte att tillgå (original.txt eller transliteration.txt i "
+     "programmappen saknas eller är ändrad)"},
 }};
-static_assert(kWordings.size() == static_cast<std::size_t>(CliMessage::DisplayUnreachable) + 1);
+static_assert(kWordings.size() == static_cast<std::size_t>(CliMessage::CompanionMissing) + 1);
 
 } // namespace
 

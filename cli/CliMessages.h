@@ -29,6 +29,7 @@ enum class CliMessage {
     CannotWrite,   // {0} the system's reason
     NoDisplay,
     DisplayUnreachable, // {0} the variable and its value, "DISPLAY=:5"
+    CompanionMissing,   // {0} the option that asked for it
 };
 
 // A refusal: the message and what fills it.

@@ -24,6 +24,7 @@ constexpr std::string_view kUsage =
     "\n"
     "Every subcommand:  --lang en|sv  --crlf  --help  --version\n"
     "show:    --with-subtitles --with-footnotes --one-line --json\n"
+    "         --original --transliteration --parallel\n"
     "search:  --verse-texts --subtitles --footnotes --match-case --whole-words\n"
     "         --with-subtitles --with-footnotes --one-line --capitals\n"
     "         --refs --count --limit N --json\n"
@@ -32,10 +33,14 @@ constexpr std::string_view kUsage =
     "--no-verse-texts, --no-subtitles, --no-footnotes, --ignore-case, --no-whole-words,\n"
     "--no-capitals); a switch not given keeps the reader's setting.\n"
     "--json prints one JSON object a line: sura, verse, position, reference, subtitle,\n"
-    "text, footnote (null where none) and, for search, hits (the fields found in).\n"
+    "text, footnote (null where none) and, for search, hits (the fields found in);\n"
+    "show adds original, transliteration and parallel (language, subtitle, text) when\n"
+    "asked. --original prints the Arabic original before each verse, --transliteration\n"
+    "its transliteration, --parallel the verse in the other language after it.\n"
     "\n"
     "Exit status: 0 found or written, 1 no hit, 2 bad arguments or reference,\n"
-    "3 the data files failed their check, 4 the output or the file could not be\n"
+    "3 the data files failed their check (or, for --original and --transliteration,\n"
+    "the original text is not available), 4 the output or the file could not be\n"
     "written, 5 no display to start the reader on.\n"
     "See lumra(1).\n";
 
@@ -94,7 +99,30 @@ int RunCommandLine(const std::vector<std::string>& args, const CliEnvironment& e
         return kDataCheckFailed;
     }
 
-    const CliData cliData{data.texts, *data.corpus.corpus, settings};
+    CliData cliData{data.texts, *data.corpus.corpus, settings};
+    // The companion only when asked for, so that every other run reads what it read before.
+    std::optional<CompanionText> companion;
+    if (a.command == Subcommand::Show && (a.original || a.transliteration)) {
+        companion = LoadCompanionText(folder, env.companionExpected);
+        if (!companion) {
+            PrintError(err, MessageText(Error(CliMessage::CompanionMissing,
+                                              {a.original ? "--original" : "--transliteration"}),
+                                        language));
+            return kDataCheckFailed;
+        }
+        cliData.companion = &*companion;
+    }
+    std::optional<LanguageData> other;
+    if (a.command == Subcommand::Show && a.parallel) {
+        const std::uint8_t otherLanguage = language == 1 ? 2 : 1;
+        other = LoadLanguageData(folder, kLanguages[otherLanguage].code);
+        if (!other->corpus.ok()) {
+            PrintError(err, Cp1252ToUtf8(OneLine(data.texts[99])));
+            return kDataCheckFailed;
+        }
+        cliData.parallel = &*other->corpus.corpus;
+        cliData.parallelLanguage = kLanguages[otherLanguage].code;
+    }
     const CommandResult result = a.command == Subcommand::Show     ? RunShow(a, cliData)
                                  : a.command == Subcommand::Search ? RunSearch(a, cliData)
                                                                    : RunExport(a, cliData);

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "companion/CompanionText.h"
 #include "settings/SettingsStore.h"
 
 namespace lumra::cli {
@@ -17,7 +18,8 @@ struct CliEnvironment {
     const SettingsStore& store;            // read for the language and the options, never written
     int systemLanguageId = 1033;           // when no language is stored
     std::string_view version;
-    std::function<int()> outputError = {}; // the errno of a failed write to out, 0 if unknown
+    std::function<int()> outputError = {};    // the errno of a failed write to out, 0 if unknown
+    CompanionExpected companionExpected = {}; // the digests of the original and transliteration
 };
 
 // args without the program name. Prints to out and err; nothing at all when the data-file

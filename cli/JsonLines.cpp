@@ -19,7 +19,8 @@ std::string NoteText(std::string_view cp1252) {
 }
 
 // Every field of one position; the one place a new field is added.
-Json VerseObject(const Corpus& corpus, int position, const HitFlag* hits) {
+Json VerseObject(const Corpus& corpus, int position, const HitFlag* hits,
+                 const JsonCompanion& companion) {
     const auto p = static_cast<std::int16_t>(position);
     const int sura = SuraOfPosition(p);
     const int verse = VerseOfPosition(p);
@@ -46,17 +47,35 @@ Json VerseObject(const Corpus& corpus, int position, const HitFlag* hits) {
         }
         object["hits"] = std::move(fields);
     }
+    if (companion.original != nullptr) {
+        object["original"] = OriginalShown(*companion.original, position);
+    }
+    if (companion.transliteration != nullptr) {
+        object["transliteration"] = TransliterationShown(*companion.transliteration, position);
+    }
+    if (companion.parallel != nullptr) {
+        const Corpus& other = *companion.parallel;
+        Json parallel;
+        parallel["language"] = std::string(companion.parallelLanguage);
+        parallel["subtitle"] = other.HasSubtitle(position)
+                                   ? Json(NoteText(other.SubtitleOf(position)))
+                                   : Json(nullptr);
+        parallel["text"] = Cp1252ToUtf8(other.verseText[static_cast<std::size_t>(position)]);
+        object["parallel"] = std::move(parallel);
+    }
     return object;
 }
 
 } // namespace
 
-void AppendJsonLine(std::string& out, const Corpus& corpus, int position, const HitFlag* hits) {
+void AppendJsonLine(std::string& out, const Corpus& corpus, int position, const HitFlag* hits,
+                    const JsonCompanion& companion) {
     if (!IsValidPosition(position)) {
         return;
     }
     // A byte the table leaves undefined must not end the output.
-    out += VerseObject(corpus, position, hits).dump(-1, ' ', false, Json::error_handler_t::replace);
+    out += VerseObject(corpus, position, hits, companion)
+               .dump(-1, ' ', false, Json::error_handler_t::replace);
     out += "\r\n";
 }
 

@@ -35,7 +35,8 @@ std::optional<std::string> LibraryFingerprint(const std::string& folder) {
 // The subcommand with the program folder, the user's stored settings (read only) and the
 // fingerprint library beside the data files.
 int RunSubcommand(const std::vector<std::string>& args, const char* argv0,
-                  std::string_view expectedFingerprint) {
+                  std::string_view expectedFingerprint,
+                  const CompanionExpected& expectedCompanion) {
     const std::string folder = ExecutableFolder(argv0);
     const StoredSettings store(UserSettingsPath());
     OutputBuffer output(STDOUT_FILENO);
@@ -47,6 +48,7 @@ int RunSubcommand(const std::vector<std::string>& args, const char* argv0,
         UserLanguageIdFromEnvironment(),
         LUMRA_VERSION,
         [&] { return output.Error(); },
+        expectedCompanion,
     };
     return RunCommandLine(args, env, out, std::cerr);
 }
@@ -62,11 +64,12 @@ std::string ExecutableFolder(const char* argv0) {
     return exe.parent_path().string() + "/";
 }
 
-std::optional<int> RunWithoutReader(int argc, char** argv, std::string_view expectedFingerprint) {
+std::optional<int> RunWithoutReader(int argc, char** argv, std::string_view expectedFingerprint,
+                                    const CompanionExpected& expectedCompanion) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const std::optional<ReaderOptions> reader = ReaderOptionsOf(args);
     if (!reader) {
-        return RunSubcommand(args, argv[0], expectedFingerprint);
+        return RunSubcommand(args, argv[0], expectedFingerprint, expectedCompanion);
     }
     const CliError problem = DisplayProblem(*reader);
     if (!problem) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "companion/CompanionText.h"
+
 namespace lumra::cli {
 
 // The exit status of a reader that could not start: no display to open it on.
@@ -13,8 +15,9 @@ inline constexpr int kNoDisplay = 5;
 
 // Runs what needs no window: a subcommand, --help, --version, the refusal of arguments that
 // are neither a subcommand's nor Qt's own options, the "no display" line. nullopt when the
-// reader is to start.
-std::optional<int> RunWithoutReader(int argc, char** argv, std::string_view expectedFingerprint);
+// reader is to start. expectedCompanion: the digests of the original and its transliteration.
+std::optional<int> RunWithoutReader(int argc, char** argv, std::string_view expectedFingerprint,
+                                    const CompanionExpected& expectedCompanion = {});
 
 // The folder of the running executable (through any link to it), with a trailing separator:
 // the program folder.

@@ -13,10 +13,12 @@
 #include "SyntheticDataSet.h"
 #include "cli/CommandLine.h"
 #include "cli/OutputBuffer.h"
+#include "companion/CompanionText.h"
 #include "corpus/LanguageData.h"
 #include "export/ExportChecks.h"
 #include "export/ExportNames.h"
 #include "export/ExportWriters.h"
+#include "lumra/ExpectedCompanion.h"
 #include "reading/ReadingCommands.h"
 #include "search/QueryParser.h"
 #include "search/SearchCorpus.h"
@@ -71,8 +73,8 @@ protected:
     }
     // Into out, whose failed writes outputError explains.
     Run CliTo(std::ostream& out, std::vector<std::string> args, std::function<int()> outputError) {
-        const cli::CliEnvironment env{folder.Path(), [this] { return intact; }, store, 1033,
-                                      "9.9",         std::move(outputError)};
+        const cli::CliEnvironment env{folder.Path(), [this] { return intact; }, store,    1033,
+                                      "9.9",         std::move(outputError),    companion};
         std::ostringstream err;
         const int code = cli::RunCommandLine(args, env, out, err);
         return {code, "", err.str()};
@@ -89,6 +91,7 @@ protected:
     std::map<std::string, LanguageData> data;
     test::MemorySettingsStore store;
     bool intact = true;
+    CompanionExpected companion;
 };
 
 TEST_F(CommandLine, ShowPrintsWhatCopyingTheVersePutsOnTheClipboard) {
@@ -373,6 +376,106 @@ TEST_F(CommandLine, JsonLinesCarryThePlainOutputsTexts) {
     }
     EXPECT_GT(subtitles, 0);
     EXPECT_GT(footnotes, 0);
+}
+
+// The companion files of this build beside the synthetic data set: show prints the original
+// and its transliteration before each verse and the other language after it only when asked,
+// and ends with 3 when the companion is not there.
+TEST_F(CommandLine, ShowAddsTheOriginalAndTheOtherLanguageWhenAsked) {
+    for (const char* name : {kOriginalFileName, kTransliterationFileName}) {
+        test::WriteFile(folder.Path() + name,
+                        test::ReadFile(LUMRA_BUILT_PROGRAM_DIR + std::string(name)));
+    }
+    companion = kExpectedCompanion;
+    const std::optional<CompanionText> text = LoadCompanionText(folder.Path(), companion);
+    ASSERT_TRUE(text);
+    const std::vector<int> positions = {PositionOf(2, 0), PositionOf(9, 127), 6346};
+    struct Case {
+        std::vector<std::string> options;
+        bool original, transliteration, parallel;
+    };
+    const std::vector<Case> cases = {
+        {{"--original"}, true, false, false},
+        {{"--transliteration"}, false, true, false},
+        {{"--parallel"}, false, false, true},
+        {{"--parallel", "--transliteration", "--original"}, true, true, true},
+    };
+    for (const std::string code : {"en", "sv"}) {
+        const std::string other = code == "en" ? "sv" : "en";
+        for (const Case& c : cases) {
+            std::string expected;
+            nlohmann::json objects = nlohmann::json::array();
+            for (const int p : positions) {
+                std::string before;
+                nlohmann::json object =
+                    nlohmann::json::parse(Cli({"show", "--lang", code, "--json",
+                                               std::to_string(SuraOfPosition(p)) + ":" +
+                                                   std::to_string(VerseOfPosition(p))})
+                                              .out);
+                if (c.original) {
+                    before += OriginalShown(*text, p) + "\n";
+                    object["original"] = OriginalShown(*text, p);
+                }
+                if (c.transliteration) {
+                    before += TransliterationShown(*text, p) + "\n";
+                    object["transliteration"] = TransliterationShown(*text, p);
+                }
+                expected += before + (before.empty() ? "" : "\n") +
+                            Printed(VerseClipText(CorpusOf(code), {0, 0, 0, 0}, p));
+                if (c.parallel) {
+                    expected += Printed(VerseClipText(CorpusOf(other), {1, 0, 0, 0}, p));
+                    const Corpus& o = CorpusOf(other);
+                    nlohmann::json subtitle = nullptr;
+                    if (o.HasSubtitle(p)) {
+                        std::string lines = Printed(std::string(o.SubtitleOf(p)));
+                        std::replace(lines.begin(), lines.end(), '_', '\n');
+                        subtitle = lines;
+                    }
+                    object["parallel"] = {
+                        {"language", other},
+                        {"subtitle", subtitle},
+                        {"text", Cp1252ToUtf8(o.verseText[static_cast<std::size_t>(p)])}};
+                }
+                objects.push_back(object);
+            }
+            std::vector<std::string> args = {"show",       "--lang", code,
+                                             "--own-line", "2:0",    "--without-subtitles",
+                                             "9:127",      "114:6"};
+            args.insert(args.end(), c.options.begin(), c.options.end());
+            const Run run = Cli(args);
+            EXPECT_EQ(run.code, 0) << run.err;
+            EXPECT_EQ(run.out, expected) << code << " " << c.options[0];
+
+            args.push_back("--json");
+            nlohmann::json lines = nlohmann::json::array();
+            std::istringstream json(Cli(args).out);
+            for (std::string line; std::getline(json, line);) {
+                lines.push_back(nlohmann::json::parse(line));
+            }
+            EXPECT_EQ(lines, objects) << code << " " << c.options[0];
+        }
+    }
+
+    // A missing or altered companion withdraws --original and --transliteration only.
+    const std::string missing = "the original text is not available";
+    companion = {kExpectedCompanion.original, kExpectedCompanion.transliteration ^ 1};
+    for (const std::string option : {"--original", "--transliteration"}) {
+        const Run run = Cli({"show", "2:255", "--lang", "en", option});
+        EXPECT_EQ(run.code, 3);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, "lumra: " + option + ": " + missing +
+                               " (original.txt or transliteration.txt in the program folder is "
+                               "missing or altered)\n");
+    }
+    companion = kExpectedCompanion;
+    std::filesystem::remove(folder.Path() + kOriginalFileName);
+    const Run swedish = Cli({"show", "2:255", "--lang", "sv", "--original", "--json"});
+    EXPECT_EQ(swedish.code, 3);
+    EXPECT_EQ(swedish.out, "");
+    EXPECT_TRUE(swedish.err.starts_with("lumra: --original: originaltexten finns inte"))
+        << swedish.err;
+    EXPECT_EQ(Cli({"show", "2:255", "--parallel"}).code, 0);
+    EXPECT_EQ(Cli({"search", "note", "--original"}).code, 2);
 }
 
 } // namespace

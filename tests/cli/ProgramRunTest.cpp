@@ -101,5 +101,24 @@ TEST_F(ProgramRun, AlteredDataEndsASubcommandWithoutAWord) {
     }
 }
 
+// The executable checks the companion files against the digests it was built with.
+TEST_F(ProgramRun, TheOriginalIsPrintedWhileItsFilesAreTheBuildsOwn) {
+    const Result shown = Run("show 1:1 --original --lang en --without-subtitles");
+    EXPECT_EQ(shown.code, 0) << shown.output;
+    // The basmala, its verse end sign and the Arabic-Indic one.
+    EXPECT_TRUE(shown.output.starts_with("\xD8\xA8\xD9\x90\xD8\xB3\xDB\xA1\xD9\x85\xD9\x90 "))
+        << shown.output;
+    EXPECT_NE(shown.output.find(" \xDB\x9D\xD9\xA1\n\n[1:1]"), std::string::npos) << shown.output;
+    const std::string path = (program / "transliteration.txt").string();
+    std::string bytes = test::ReadFile(path);
+    bytes[bytes.size() / 2] ^= 0x20;
+    test::WriteFile(path, bytes);
+    const Result altered = Run("show 1:1 --transliteration --lang en");
+    EXPECT_EQ(altered.code, 3);
+    EXPECT_NE(altered.output.find("the original text is not available"), std::string::npos)
+        << altered.output;
+    EXPECT_EQ(Run("show 1:1 --lang en").code, 0);
+}
+
 } // namespace
 } // namespace lumra

@@ -9,10 +9,12 @@
 #include <string>
 
 #include "cli/SubcommandMain.h"
+#include "lumra/ExpectedCompanion.h"
 #include "lumra/ExpectedFingerprint.h"
 
 int main(int argc, char* argv[]) {
-    if (const auto ended = lumra::cli::RunWithoutReader(argc, argv, lumra::kExpectedFingerprint)) {
+    if (const auto ended = lumra::cli::RunWithoutReader(argc, argv, lumra::kExpectedFingerprint,
+                                                        lumra::kExpectedCompanion)) {
         return *ended;
     }
     const std::string module = lumra::cli::ExecutableFolder(argv[0]) + "liblumra_reader.so";
