@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractTextDocumentLayout>
-#include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCoreApplication>
