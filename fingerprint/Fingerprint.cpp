@@ -204,6 +204,20 @@ int FirstStageText(const std::string& folder, std::string& out) {
     return kFingerprintOk;
 }
 
+int FirstStageText(const FingerprintBytes& files, std::string& out) {
+    FirstStageCounter counter;
+    for (const std::string_view bytes : files) {
+        if (bytes.size() > kMaxDataFileSize) {
+            return kFingerprintUnreadable;
+        }
+        counter.Add(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+    }
+    std::string text;
+    counter.AppendText(text);
+    out = std::move(text);
+    return kFingerprintOk;
+}
+
 std::string SecondStageText(std::string_view firstStage) {
     SecondStageCounter counter;
     counter.Add(reinterpret_cast<const unsigned char*>(firstStage.data()), firstStage.size());
@@ -212,13 +226,25 @@ std::string SecondStageText(std::string_view firstStage) {
     return text;
 }
 
-int ComputeFingerprint(const std::string& folder, std::string& out) {
+namespace {
+
+template <typename Files> int BothStages(const Files& files, std::string& out) {
     std::string firstStage;
-    if (FirstStageText(folder, firstStage) != kFingerprintOk) {
+    if (FirstStageText(files, firstStage) != kFingerprintOk) {
         return kFingerprintUnreadable;
     }
     out = SecondStageText(firstStage);
     return kFingerprintOk;
+}
+
+} // namespace
+
+int ComputeFingerprint(const std::string& folder, std::string& out) {
+    return BothStages(folder, out);
+}
+
+int ComputeFingerprint(const FingerprintBytes& files, std::string& out) {
+    return BothStages(files, out);
 }
 
 } // namespace lumra

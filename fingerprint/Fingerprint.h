@@ -27,15 +27,21 @@ inline constexpr int kFingerprintOk = 0;
 // A file of the list is missing, not a regular file, unreadable or over kMaxDataFileSize.
 inline constexpr int kFingerprintUnreadable = 1;
 
+// The bytes of the files of the list, in its order.
+using FingerprintBytes = std::array<std::string_view, kFingerprintFiles.size()>;
+
 // Stage one: counts the bytes of the 19 files (names appended to `folder`, which ends with a
 // slash or is empty) over 9 rows; the row runs on from file to file. On failure `out` is left
 // as it was.
 int FirstStageText(const std::string& folder, std::string& out);
+// The same over files already in memory; a file over kMaxDataFileSize fails as it would on disk.
+int FirstStageText(const FingerprintBytes& files, std::string& out);
 
 // Stage two: counts the characters of the first-stage text over 12 rows.
 std::string SecondStageText(std::string_view firstStage);
 
 // Both stages. On failure `out` is left as it was.
 int ComputeFingerprint(const std::string& folder, std::string& out);
+int ComputeFingerprint(const FingerprintBytes& files, std::string& out);
 
 } // namespace lumra

@@ -14,8 +14,34 @@
 #include "search/SearchCorpus.h"
 #include "search/VerseList.h"
 
+namespace {
+
+constexpr std::size_t kTexts = 8;
+
+// The corpus the input's texts go into, kept for the whole run: only its tables of texts are
+// replaced per input. The verse table holds just the positions the input fills, so that the
+// search scans the input rather than thousands of empty texts; the search takes a table of any
+// size, and the positions past it stay without text.
+struct Fixture {
+    lumra::Corpus corpus;
+    lumra::SearchState state;
+    lumra::HighlightStyles styles;
+};
+
+Fixture MakeFixture() {
+    Fixture f;
+    for (std::size_t k = 0; k < f.styles.hitStyle.size(); ++k) {
+        f.styles.hitStyle[k] = "\\b ";
+        f.styles.plainStyle[k] = "\\b0 ";
+    }
+    return f;
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace lumra;
+    static Fixture fixture = MakeFixture();
     if (size < 4) {
         return 0;
     }
@@ -31,33 +57,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     options.searchFootnotes = (bits[0] >> 4) & 1;
     options.listAllHits = (bits[0] >> 5) & 1;
 
-    Corpus corpus;
-    for (std::size_t i = 1; i < parts.size() && i <= 8; ++i) {
-        corpus.verseText.Set(i, std::string(parts[i]));
+    Corpus& corpus = fixture.corpus;
+    corpus.verseText = TextTable(kTexts + 1);
+    for (std::size_t i = 1; i < parts.size() && i <= kTexts; ++i) {
+        corpus.verseText.Set(i, parts[i]);
     }
+    corpus.subtitles = TextTable(2);
+    corpus.footnotes = TextTable(2);
+    corpus.links[1] = VerseLink{};
     if (parts.size() > 2) {
-        corpus.subtitles.Set(1, std::string(parts[2]));
+        corpus.subtitles.Set(1, parts[2]);
         corpus.links[1].subtitleLine = 1;
     }
     if (parts.size() > 3) {
-        corpus.footnotes.Set(1, std::string(parts[3]));
+        corpus.footnotes.Set(1, parts[3]);
         corpus.links[1].footnoteLine = 1;
     }
 
-    SearchState state;
+    // The parse replaces every term; the hit flags are only written, never read here.
+    SearchState& state = fixture.state;
     if (!ParseQuery(parts[0], state)) {
         return 0;
     }
     SearchCorpus(corpus, options, state);
 
-    HighlightStyles styles;
-    for (std::size_t k = 0; k < styles.hitStyle.size(); ++k) {
-        styles.hitStyle[k] = "\\b ";
-        styles.plainStyle[k] = "\\b0 ";
-    }
+    const HighlightStyles& styles = fixture.styles;
     const int kind = bits[1] % 5; // 0 and 4 lie outside the kinds on purpose
     const int compareMode = bits[2] % 3;
-    for (std::size_t i = 1; i < parts.size() && i <= 8; ++i) {
+    for (std::size_t i = 1; i < parts.size() && i <= kTexts; ++i) {
         HighlightHits(kind, parts[i], state, compareMode, styles);
         CapitaliseTerms(parts[i], state, compareMode);
     }

@@ -46,14 +46,6 @@ inline void WriteBytes(const std::string& path, std::string_view bytes) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-// Empties the folder, keeping the folder itself.
-inline void ClearFolder(const std::string& folder) {
-    std::error_code ignored;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, ignored)) {
-        std::filesystem::remove_all(entry.path(), ignored);
-    }
-}
-
 // Answers every question with the first byte it was given, and counts the messages.
 class FuzzPrompt final : public Prompt {
 public:

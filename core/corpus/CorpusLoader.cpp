@@ -54,6 +54,14 @@ std::vector<TextTable::Span> LineSpansOrFail(const std::string& bytes, const std
     return lines;
 }
 
+// The figure records of every position, from bytes already checked to hold them all.
+void ReadFigures(const std::string& bytes, std::vector<VerseFigures>& figures) {
+    for (std::size_t r = 0; r < static_cast<std::size_t>(kPositionCount); ++r) {
+        figures[r + 1].first = ReadInt16LE(bytes, r * kFigureRecordBytes);
+        figures[r + 1].second = ReadInt32LE(bytes, r * kFigureRecordBytes + 2);
+    }
+}
+
 // Subtitles and footnotes share one layout: "SSSVVV text".
 void LoadNotes(std::string bytes, const std::string& name, int capacity, TextTable& table,
                std::vector<VerseLink>& links, std::int16_t VerseLink::*field) {
@@ -76,13 +84,8 @@ void Parse(Corpus& c, CorpusFiles& files, const std::string& code, const Interfa
     const auto verseLines = LineSpansOrFail(verses, kvt, static_cast<std::size_t>(kPositionCount));
     c.verseText.Adopt(std::move(verses), verseLines);
 
-    const std::string& figures = files.figures;
-    if (figures.size() < kFigureRecordBytes * kPositionCount) {
+    if (files.figures.size() < kFigureRecordBytes * kPositionCount) {
         throw Failure{{"Ocf", "shorter than " + std::to_string(kPositionCount) + " records"}};
-    }
-    for (std::size_t r = 0; r < static_cast<std::size_t>(kPositionCount); ++r) {
-        c.figures[r + 1].first = ReadInt16LE(figures, r * kFigureRecordBytes);
-        c.figures[r + 1].second = ReadInt32LE(figures, r * kFigureRecordBytes + 2);
     }
 
     LoadNotes(std::move(files.subtitles), code + "nst.txt", kMaxSubtitles, c.subtitles, c.links,
@@ -140,6 +143,10 @@ void Parse(Corpus& c, CorpusFiles& files, const std::string& code, const Interfa
         c.appendixItems.push_back(k <= 3 ? title
                                          : texts[98] + std::to_string(k - 3) + ": " + title);
     }
+
+    // The records are decoded once no file can refuse the data set any more: a refused set
+    // costs no pass over every position.
+    ReadFigures(files.figures, c.figures);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -159,6 +160,13 @@ TEST(FingerprintFiles, LargeFilesCountedInPartsGiveTheOnePassCount) {
         std::string first;
         ASSERT_EQ(FirstStageText(folder.Folder(), first), kFingerprintOk);
         EXPECT_EQ(first, CountedOneByOne(files)) << "round " << round;
+
+        // The same files in memory, counted in one pass.
+        FingerprintBytes bytes;
+        std::copy(files.begin(), files.end(), bytes.begin());
+        std::string inMemory;
+        ASSERT_EQ(FirstStageText(bytes, inMemory), kFingerprintOk);
+        EXPECT_EQ(inMemory, first) << "round " << round;
     }
 }
 
@@ -211,8 +219,13 @@ TEST(FingerprintFiles, TakesFilesUpToTheSizeLimitAndRefusesLarger) {
     EXPECT_LE(fingerprint.size(), kMaxFingerprintLength);
 
     const std::string before = fingerprint;
-    folder.Write("ennst.txt", bytes + "x");
+    const std::string over = bytes + "x";
+    folder.Write("ennst.txt", over);
     EXPECT_EQ(ComputeFingerprint(folder.Folder(), fingerprint), kFingerprintUnreadable);
+    EXPECT_EQ(fingerprint, before);
+    FingerprintBytes inMemory{};
+    inMemory[9] = over;
+    EXPECT_EQ(ComputeFingerprint(inMemory, fingerprint), kFingerprintUnreadable);
     EXPECT_EQ(fingerprint, before);
 }
 
