@@ -31,6 +31,8 @@ struct Figure {
     std::string unit = "ms"; // "ms" or "MB"
     // The limit bounds the median less the baseline's, in `unit`, instead of their ratio.
     bool overBaseline = false;
+    // Without a goal the figure is reported beside its baseline and never counts as missed.
+    bool hasGoal = true;
 };
 
 struct Spread {
