@@ -185,6 +185,22 @@ main_heard() {
 }
 main_heard
 
+step "O at 1:1: the companion window's panes by their names, F10 copies the original"
+keys o
+focus_window "$(text 146)1:1"
+heard $'frame\t'"$(text 146)1:1" $'\t'"$(text 148)"$'\t' $'\t'"$(text 149)"$'\t' \
+  $'\t'"$(text 150)"$'\t'
+before=$clip
+keys F10
+wait_clipboard_change "$before"
+original1=$(sed -n 1p "$program_dir/original.txt")
+case "$clip" in
+  *"[1:1]"*"$original1"*) ;;
+  *) fail "the companion's copy lacks the original of 1:1: $(printf '%q' "${clip:0:300}")" ;;
+esac
+keys Escape
+focus_window "$main_title"
+
 step "F2, a search in list mode, F10 in the verse list"
 query=praise
 keys F2
