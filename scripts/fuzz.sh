@@ -13,7 +13,7 @@ runs=${FUZZ_RUNS:--1}
 shift || true
 harnesses=("$@")
 [ ${#harnesses[@]} -gt 0 ] || harnesses=(rtf_reader search corpus_loader interface_texts settings
-                                         topics fingerprint)
+                                         topics fingerprint companion)
 scripts/setup.sh fuzz
 cmake --build --preset fuzz --target "${harnesses[@]/#/fuzz_}"
 
