@@ -114,7 +114,7 @@ int RunCommandLine(const std::vector<std::string>& args, const CliEnvironment& e
     }
     std::optional<LanguageData> other;
     if (a.command == Subcommand::Show && a.parallel) {
-        const std::uint8_t otherLanguage = language == 1 ? 2 : 1;
+        const std::uint8_t otherLanguage = OtherLanguage(language);
         other = LoadLanguageData(folder, kLanguages[otherLanguage].code);
         if (!other->corpus.ok()) {
             PrintError(err, Cp1252ToUtf8(OneLine(data.texts[99])));

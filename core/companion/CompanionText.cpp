@@ -2,52 +2,11 @@
 
 #include "companion/CompanionFormat.h"
 #include "corpus/DataFile.h"
+#include "text/Utf8.h"
 
 namespace lumra {
 
 namespace {
-
-// Strict UTF-8: no overlong form, no surrogate, nothing above U+10FFFF.
-bool IsValidUtf8(std::string_view bytes) {
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        if (b < 0x80) {
-            ++i;
-            continue;
-        }
-        int length = 0;
-        char32_t c = 0;
-        if (b >= 0xC2 && b <= 0xDF) {
-            length = 2;
-            c = b & 0x1F;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            length = 3;
-            c = b & 0x0F;
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            length = 4;
-            c = b & 0x07;
-        } else {
-            return false;
-        }
-        if (bytes.size() - i < static_cast<std::size_t>(length)) {
-            return false;
-        }
-        for (int k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]);
-            if ((next & 0xC0) != 0x80) {
-                return false;
-            }
-            c = (c << 6) | (next & 0x3F);
-        }
-        const char32_t least = length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000;
-        if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-            return false;
-        }
-        i += static_cast<std::size_t>(length);
-    }
-    return true;
-}
 
 // Exactly one line per position, each ended by LF; a CR, a byte-order mark or an empty line
 // means the file is not one the builder wrote.

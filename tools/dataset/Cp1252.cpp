@@ -3,6 +3,7 @@
 #include <array>
 
 #include "text/Cp1252Table.h"
+#include "text/Utf8.h"
 
 namespace lumra::dataset {
 
@@ -38,53 +39,16 @@ long TextLog::Total() const {
 std::optional<std::u32string> DecodeUtf8(std::string_view utf8, std::size_t* errorOffset) {
     std::u32string out;
     out.reserve(utf8.size());
-    std::size_t i = 0;
-    const auto fail = [&](std::size_t at) -> std::optional<std::u32string> {
-        if (errorOffset != nullptr) {
-            *errorOffset = at;
-        }
-        return std::nullopt;
-    };
-    while (i < utf8.size()) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        if (lead < 0x80) {
-            out.push_back(lead);
-            ++i;
-            continue;
-        }
-        int extra = 0;
-        char32_t cp = 0;
-        char32_t minimum = 0;
-        if ((lead & 0xE0) == 0xC0) {
-            extra = 1;
-            cp = lead & 0x1F;
-            minimum = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            extra = 2;
-            cp = lead & 0x0F;
-            minimum = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            extra = 3;
-            cp = lead & 0x07;
-            minimum = 0x10000;
-        } else {
-            return fail(i);
-        }
-        if (utf8.size() - i <= static_cast<std::size_t>(extra)) {
-            return fail(i);
-        }
-        for (int k = 1; k <= extra; ++k) {
-            const auto next = static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]);
-            if ((next & 0xC0) != 0x80) {
-                return fail(i);
+    for (std::size_t i = 0; i < utf8.size();) {
+        const Utf8Step step = DecodeUtf8At(utf8, i);
+        if (step.length == 0) {
+            if (errorOffset != nullptr) {
+                *errorOffset = i;
             }
-            cp = (cp << 6) | (next & 0x3F);
+            return std::nullopt;
         }
-        if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-            return fail(i);
-        }
-        out.push_back(cp);
-        i += static_cast<std::size_t>(extra) + 1;
+        out.push_back(step.codePoint);
+        i += step.length;
     }
     return out;
 }
